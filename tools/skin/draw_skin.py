@@ -386,7 +386,8 @@ BTN_DEFS = (
     '<linearGradient id="gloss" x1="0" y1="0" x2="0" y2="1">'
     '<stop offset="0" stop-color="#ffffff" stop-opacity="0.30"/>'
     '<stop offset="1" stop-color="#ffffff" stop-opacity="0"/></linearGradient>'
-    '<filter id="glow" x="-0.5" y="-0.5" width="2" height="2"><feGaussianBlur stdDeviation="1.6"/></filter>'
+    '<filter id="glow" x="-0.5" y="-0.5" width="2" height="2"><feGaussianBlur stdDeviation="1.3"/></filter>'
+    '<filter id="sglow" x="-0.5" y="-0.5" width="2" height="2"><feGaussianBlur stdDeviation="0.9"/></filter>'
     '<filter id="iglow" x="-0.5" y="-0.5" width="2" height="2"><feGaussianBlur stdDeviation="1.1"/></filter>'
     '<filter id="ishadow" x="-0.5" y="-0.5" width="2" height="2"><feGaussianBlur stdDeviation="0.8"/></filter>'
 )
@@ -396,7 +397,7 @@ def round_button(size, n_frames, glyph_fn, accent, glyph_box):
     """Three state round button. glyph_fn(col) returns 24x24 glyph markup."""
     w = size * n_frames
     c = size / 2.0
-    r = size / 2.0 - 3 if size >= 40 else size / 2.0 - 2
+    r = size / 2.0 - 4 if size >= 40 else size / 2.0 - 3.2
     gs = glyph_box / 24.0
     go = (size - glyph_box) / 2.0
     parts = []
@@ -409,7 +410,9 @@ def round_button(size, n_frames, glyph_fn, accent, glyph_box):
         if f != 2:
             g.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="#000000" fill-opacity="0.5" filter="url(#ishadow)"/>' % (c, c + 1.2, r))
         if f == 1:
-            g.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="none" stroke="%s" stroke-width="3" stroke-opacity="0.9" filter="url(#glow)"/>' % (c, c, r + 0.6, accent))
+            gw = 3 if size >= 40 else 1.8
+            g.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="none" stroke="%s" stroke-width="%.1f" stroke-opacity="0.9" filter="url(#%s)"/>'
+                     % (c, c, r + 0.6 if size >= 40 else r, accent, gw, 'glow' if size >= 40 else 'sglow'))
         g.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="url(#%s)"/>' % (c + dx, c + dx, r, plate))
         if f == 1:
             g.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="none" stroke="%s" stroke-width="1.4"/>' % (c, c, r - 0.2, accent))
