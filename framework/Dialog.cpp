@@ -1,0 +1,53 @@
+#include "framework/Dialog.h"
+
+#include "framework/CreationHook.h"
+#include "framework/WinApp.h"
+
+namespace zep {
+
+bool CDialog::Create(UINT templateId, HWND parent)
+{
+    if (m_hWnd)
+        return false;
+    HWND hwnd;
+    {
+        CreationHook hook(this);
+        hwnd = ::CreateDialogParamW(CWinApp::ResourceInstance(), MAKEINTRESOURCEW(templateId), parent,
+                                    &CDialog::DialogProc, 0);
+    }
+    if (!hwnd && m_hWnd)
+        UnsubclassWindow();
+    return hwnd != nullptr;
+}
+
+// Every message already went through CWnd::StaticWndProc (the dialog window was subclassed at creation),
+// and reaches this procedure only as the default processing of the dialog class: nothing left to do.
+INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    return TRUE;
+}
+
+bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_INITDIALOG) {
+        *result = OnInitDialog();
+        return true;
+    }
+    return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg)
+{
+    const bool keyboard = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
+    const bool mouse = msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST;
+    if (!keyboard && !mouse)
+        return FALSE;
+    return ::IsDialogMessageW(m_hWnd, msg);
+}
+
+}  // namespace zep

@@ -1,0 +1,221 @@
+#include "launcher/config/LaunchConfig.h"
+
+#include <shlobj.h>
+
+#include <cwchar>
+#include <vector>
+
+#include "framework/UniqueResource.h"
+
+namespace zep {
+namespace {
+
+const wchar_t kUserKey[] = L"SOFTWARE\\Zephra";
+const wchar_t kMachineKey[] = L"Software\\Zephra";
+const wchar_t kDirectionValue[] = L"Direction";
+const wchar_t kUnknown[] = L"Unknow";
+const wchar_t kAppNameSection[] = L"AppName";
+const REGSAM kUserAccess = KEY_READ | KEY_WRITE;
+
+// Section formats of the button places, in edge order.
+const wchar_t* const kPositionSections[kDockEdges] = {L"Main_Ctrl_Pos_R%d", L"Main_Ctrl_Pos_L%d",
+                                                      L"Main_Ctrl_Pos_T%d", L"Main_Ctrl_Pos_B%d"};
+
+// GetPrivateProfileStringW with a default; an unknown file (empty name) yields the default.
+void ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key, const wchar_t* fallback,
+                       wchar_t* out, DWORD capacity)
+{
+    if (!file[0]) {
+        CopyTruncated(out, capacity, fallback);
+        return;
+    }
+    ::GetPrivateProfileStringW(section, key, fallback, out, capacity, file);
+}
+
+CoordinatePair ReadPair(const wchar_t* file, const wchar_t* section, const wchar_t* key, const wchar_t* fallback)
+{
+    wchar_t value[kCoordinatePairChars + 1];
+    ReadProfileString(file, section, key, fallback, value, kCoordinatePairChars + 1);
+    return ParseCoordinatePair(value);
+}
+
+// Reads a string value of at most kPathChars - 1 characters; longer ones are cut, values of other
+// types and missing values give an empty string.
+void ReadPathValue(HKEY key, const wchar_t* name, wchar_t (&out)[kPathChars])
+{
+    out[0] = L'\0';
+    DWORD type = 0;
+    DWORD bytes = sizeof(out);
+    LSTATUS status = ::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(out), &bytes);
+    if (status == ERROR_MORE_DATA && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        std::vector<wchar_t> whole(bytes / sizeof(wchar_t) + 1);
+        bytes = static_cast<DWORD>(whole.size() * sizeof(wchar_t));
+        status = ::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(whole.data()), &bytes);
+        if (status == ERROR_SUCCESS) {
+            TerminateReceived(whole.data(), whole.size(), bytes / sizeof(wchar_t));
+            CopyTruncated(out, kPathChars, whole.data());
+        }
+        return;
+    }
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        out[0] = L'\0';
+        return;
+    }
+    // The stored string need not be terminated, nor end where its size says.
+    TerminateReceived(out, kPathChars, bytes / sizeof(wchar_t));
+}
+
+bool WriteDirectionValue(HKEY key, DWORD edge)
+{
+    return ::RegSetValueExW(key, kDirectionValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&edge),
+                            sizeof(edge)) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+CLaunchConfig::CLaunchConfig() noexcept
+    : m_szAppName(), m_szAppName61(), m_LaunchEntry(), m_ptCtrlPos(), m_szInstallPath(), m_szInstallPath61(),
+      m_nDirection(0)
+{
+}
+
+bool GetProgramFilesFolder(wchar_t (&folder)[MAX_PATH])
+{
+    if (SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, folder)))
+        return true;
+    folder[0] = L'\0';
+    return false;
+}
+
+bool GetInstallFilePath(const wchar_t* file, wchar_t (&path)[MAX_PATH])
+{
+    wchar_t folder[MAX_PATH];
+    path[0] = L'\0';
+    if (!GetProgramFilesFolder(folder))
+        return false;
+    const int n = std::swprintf(path, MAX_PATH, L"%ls\\Zephra\\Zephra3\\%ls", folder, file);
+    if (n < 0 || n >= MAX_PATH) {
+        path[0] = L'\0';
+        return false;
+    }
+    return true;
+}
+
+void CLaunchConfig::ReadLaunchInfo()
+{
+    wchar_t programFiles[MAX_PATH];
+    GetProgramFilesFolder(programFiles);
+    wchar_t file[MAX_PATH];
+    GetInstallFilePath(L"LaunchInfo.ini", file);
+
+    for (int slot = 0; slot < kToolSlots; ++slot) {
+        wchar_t key[16];
+        std::swprintf(key, 16, L"%d", slot);
+
+        ReadProfileString(file, kAppNameSection, key, kUnknown, m_szAppName[slot], kNameChars);
+        ::OutputDebugStringW(m_szAppName[slot]);
+
+        wchar_t path[kPathChars];
+        ReadProfileString(file, m_szAppName[slot], L"ExecutePath", kUnknown, path, kPathChars);
+        if (slot == 8)
+            CopyTruncated(m_LaunchEntry[slot].szPath, kPathChars, path);
+        else
+            JoinOrEmpty(m_LaunchEntry[slot].szPath, kPathChars, programFiles, path);
+
+        ReadProfileString(file, m_szAppName[slot], L"ExecuteName", kUnknown, m_LaunchEntry[slot].szExeName,
+                          kNameChars);
+
+        if (slot < kPositionKeys) {
+            for (int layout = 1; layout <= kLayouts; ++layout) {
+                for (int edge = 0; edge < kDockEdges; ++edge) {
+                    wchar_t section[20];
+                    std::swprintf(section, 20, kPositionSections[edge], layout);
+                    m_ptCtrlPos[edge][layout - 1][slot] = ReadPair(file, section, key, L"0,0");
+                }
+            }
+        }
+    }
+
+    ReadProfileString(file, kAppNameSection, L"6.1", kUnknown, m_szAppName61, kPathChars);
+    ::OutputDebugStringW(m_szAppName61);
+}
+
+bool CLaunchConfig::ReadRegistrySettings()
+{
+    {
+        UniqueHkey user;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, user.put()) == ERROR_SUCCESS) {
+            DWORD edge = 0;
+            DWORD bytes = sizeof(edge);
+            if (::RegQueryValueExW(user.get(), kDirectionValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&edge),
+                                   &bytes) == ERROR_SUCCESS &&
+                bytes == sizeof(edge)) {
+                m_nDirection = static_cast<int>(edge);
+            }
+        }
+    }
+
+    for (auto& path : m_szInstallPath)
+        path[0] = L'\0';
+    m_szInstallPath61[0] = L'\0';
+
+    UniqueHkey machine;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMachineKey, 0, KEY_READ, machine.put()) != ERROR_SUCCESS)
+        return true;
+    for (int slot = 0; slot < kToolSlots; ++slot)
+        ReadPathValue(machine.get(), m_szAppName[slot], m_szInstallPath[slot]);
+    ReadPathValue(machine.get(), m_szAppName61, m_szInstallPath61);
+    return true;
+}
+
+bool EnsureDirectionValue(int* edge)
+{
+    UniqueHkey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, key.put()) == ERROR_SUCCESS) {
+        DWORD value = 0;
+        DWORD type = 0;
+        DWORD bytes = sizeof(value);
+        if (::RegQueryValueExW(key.get(), kDirectionValue, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                               &bytes) == ERROR_SUCCESS &&
+            type == REG_DWORD && bytes == sizeof(value)) {
+            *edge = static_cast<int>(value);
+            return true;
+        }
+        WriteDirectionValue(key.get(), 0);
+        *edge = 0;
+        return true;
+    }
+
+    UniqueHkey created;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, kUserKey, 0, nullptr, REG_OPTION_NON_VOLATILE, kUserAccess, nullptr,
+                          created.put(), nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    UniqueHkey reopened;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, reopened.put()) == ERROR_SUCCESS)
+        created = std::move(reopened);
+    WriteDirectionValue(created.get(), 0);
+    *edge = 0;
+    return true;
+}
+
+bool WriteDirection(int edge)
+{
+    UniqueHkey key;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, key.put()) != ERROR_SUCCESS)
+        return false;
+    return WriteDirectionValue(key.get(), static_cast<DWORD>(edge));
+}
+
+void ReadSettingPositions(CoordinatePair (&places)[kSettingButtons])
+{
+    wchar_t file[MAX_PATH];
+    GetInstallFilePath(L"LaunchInfo.ini", file);
+    for (int i = 0; i < kSettingButtons; ++i) {
+        wchar_t key[16];
+        std::swprintf(key, 16, L"%d", i);
+        places[i] = ReadPair(file, L"Setting_Ctrl_Pos", key, kUnknown);
+    }
+}
+
+}  // namespace zep

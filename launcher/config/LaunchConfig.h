@@ -1,0 +1,66 @@
+#pragma once
+
+// The launcher's configuration: the launch configuration file LaunchInfo.ini in the install folder
+// (read-only), the per-user dock edge "Direction" and the per-machine install paths of the tools.
+// Thread: user-interface thread only.
+
+#include <windows.h>
+
+#include "launcher/config/CoordinatePair.h"
+#include "launcher/config/LaunchEntry.h"
+
+namespace zep {
+
+constexpr int kToolSlots = 10;
+constexpr int kDockEdges = 4;
+constexpr int kLayouts = 3;
+constexpr int kPositionKeys = 9;
+constexpr int kSettingButtons = 5;
+
+// What the dock dialog keeps of the configuration. The dock dialog derives from this class, so the
+// members below are the dock dialog's own.
+class CLaunchConfig {
+public:
+    CLaunchConfig() noexcept;
+
+    // Reads LaunchInfo.ini: section names of the ten slots and of the alternative tool for slot 6, each
+    // slot's folder and program name, and the button places of every edge and layout. Missing file,
+    // sections or keys give the documented defaults ("Unknow", (0, 0)). Writes the section names as
+    // debug strings.
+    void ReadLaunchInfo();
+
+    // Reads "Direction" into m_nDirection (unchanged when the per-user key cannot be opened) and the
+    // install path of every slot and of the alternative tool (empty when missing). Always true.
+    bool ReadRegistrySettings();
+
+    wchar_t m_szAppName[kToolSlots][kNameChars];
+    wchar_t m_szAppName61[kPathChars];
+    LaunchEntry m_LaunchEntry[kToolSlots];
+    // [edge][layout - 1][key]: top-left of a button in background-window pixels.
+    CoordinatePair m_ptCtrlPos[kDockEdges][kLayouts][kPositionKeys];
+    wchar_t m_szInstallPath[kToolSlots][kPathChars];
+    wchar_t m_szInstallPath61[kPathChars];
+    int m_nDirection;
+};
+
+// The program-files folder (for a 32-bit program on 64-bit Windows, the 32-bit one). False and an empty
+// string when the system cannot tell.
+bool GetProgramFilesFolder(wchar_t (&folder)[MAX_PATH]);
+
+// "<program files>\Zephra\Zephra3\<file>" (the install folder and a file in it). False and an empty string
+// when the program-files folder is unknown or the name does not fit.
+bool GetInstallFilePath(const wchar_t* file, wchar_t (&path)[MAX_PATH]);
+
+// Makes sure HKCU "SOFTWARE\Zephra" holds a REG_DWORD "Direction" and yields the stored dock edge (0 when
+// it had to be written; a value of another type is replaced by 0). False when the key can be neither
+// opened nor created.
+bool EnsureDirectionValue(int* edge);
+
+// Stores a new dock edge as REG_DWORD "Direction" in the existing per-user key. False when the key cannot be
+// opened or the value cannot be written.
+bool WriteDirection(int edge);
+
+// The top-left corners of the settings dialog's five buttons, from section "Setting_Ctrl_Pos".
+void ReadSettingPositions(CoordinatePair (&places)[kSettingButtons]);
+
+}  // namespace zep
