@@ -93,6 +93,13 @@ public:
     }
 };
 
+void CALLBACK DestroyMainWindow(HWND, UINT, UINT_PTR, DWORD)
+{
+    zep::CWinApp* app = zep::CWinApp::Instance();
+    if (app && app->m_pMainWnd)
+        ::DestroyWindow(app->m_pMainWnd->GetSafeHwnd());
+}
+
 class FrameworkTest : public ::testing::Test {
 protected:
     void SetUp() override { g_log = &m_log; }
@@ -231,11 +238,7 @@ TEST_F(FrameworkTest, DestroyingTheMainWindowEndsTheMessageLoop)
     app.m_pMainWnd = main;
     ::PostMessageW(*main, WM_CLOSE, 0, 0);  // the dialog's default close handling does not destroy it
     ::PostMessageW(*main, WM_NULL, 0, 0);
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        zep::CWinApp* a = zep::CWinApp::Instance();
-        if (a && a->m_pMainWnd)
-            ::DestroyWindow(a->m_pMainWnd->GetSafeHwnd());
-    });
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &DestroyMainWindow);
     EXPECT_EQ(7, app.Run());
     ::KillTimer(nullptr, timer);
     EXPECT_EQ(nullptr, app.m_pMainWnd);
