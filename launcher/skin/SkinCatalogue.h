@@ -1,0 +1,46 @@
+#pragma once
+
+// The catalogue of skin pictures in the launcher's resources: which identifier is which picture, and the
+// size and frame layout each must have. Pure logic: no Windows headers.
+
+namespace zep {
+
+constexpr int kEdgeSetSize = 17;
+constexpr int kFirstEdgePicture = 145;  // background with 0 sockets on the right edge
+constexpr int kLastEdgePicture = 212;
+constexpr int kFirstPanelPicture = 300;
+constexpr int kLastPanelPicture = 318;
+constexpr int kSkinPictureCount = (kLastEdgePicture - kFirstEdgePicture + 1) + (kLastPanelPicture - kFirstPanelPicture + 1);
+
+constexpr int kVerticalBarWidth = 133;
+constexpr int kVerticalBarHeight = 1040;
+
+struct SkinPictureSpec {
+    int width;
+    int height;
+    int frames;   // 1, or 3 side by side
+    bool alpha;   // 8-bit RGBA; false: opaque RGB
+};
+
+// First identifier of a dock edge's set of 17 pictures; -1 for an edge outside 0 to 3.
+constexpr int EdgeSetBase(int edge)
+{
+    return edge >= 0 && edge <= 3 ? kFirstEdgePicture + kEdgeSetSize * edge : -1;
+}
+
+// The bar background of `edge` with `sockets` (0 to 3) button sockets in every band.
+constexpr int BackgroundPictureId(int edge, int sockets)
+{
+    return EdgeSetBase(edge) < 0 ? -1 : EdgeSetBase(edge) + sockets;
+}
+
+// The three-frame picture of dock button `controlId` (1000 to 1012) on `edge`.
+constexpr int ButtonPictureId(int edge, int controlId)
+{
+    return EdgeSetBase(edge) < 0 ? -1 : EdgeSetBase(edge) + 4 + (controlId - 1000);
+}
+
+// Size and layout of a catalogue picture; false for an identifier outside the catalogue.
+bool FindSkinPicture(int id, SkinPictureSpec* spec);
+
+}  // namespace zep

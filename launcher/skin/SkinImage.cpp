@@ -1,0 +1,79 @@
+#include "launcher/skin/SkinImage.h"
+
+#include <cstring>
+#include <new>
+
+#include "framework/WinApp.h"
+
+namespace zep {
+
+std::unique_ptr<SkinImage> SkinImage::LoadPngResource(UINT id)
+{
+    std::unique_ptr<SkinImage> image(new (std::nothrow) SkinImage());
+    if (!image)
+        return nullptr;
+
+    HMODULE module = CWinApp::ResourceInstance();
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
+    if (!resource) {
+        image->m_status = Gdiplus::Win32Error;
+        return image;
+    }
+    const DWORD size = ::SizeofResource(module, resource);
+    HGLOBAL loaded = ::LoadResource(module, resource);  // resource memory: never freed
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    if (!bytes || size == 0) {
+        image->m_status = Gdiplus::Win32Error;
+        return image;
+    }
+
+    image->m_bytes.reset(::GlobalAlloc(GMEM_MOVEABLE, size));
+    void* copy = image->m_bytes ? ::GlobalLock(image->m_bytes.get()) : nullptr;
+    if (!copy) {
+        image->m_status = Gdiplus::OutOfMemory;
+        return image;
+    }
+    std::memcpy(copy, bytes, size);
+    ::GlobalUnlock(image->m_bytes.get());
+
+    IStream* stream = nullptr;
+    if (FAILED(::CreateStreamOnHGlobal(image->m_bytes.get(), FALSE, &stream))) {
+        image->m_status = Gdiplus::Win32Error;
+        return image;
+    }
+    image->m_stream.attach(stream);
+
+    GpBitmap* bitmap = nullptr;
+    image->m_status = gdip::GdipCreateBitmapFromStream(stream, &bitmap);
+    if (image->m_status == Gdiplus::Ok)
+        image->m_bitmap.reset(bitmap);
+    return image;
+}
+
+UINT SkinImage::Width() const noexcept
+{
+    UINT width = 0;
+    if (!m_bitmap || gdip::GdipGetImageWidth(m_bitmap.get(), &width) != Gdiplus::Ok)
+        return 0;
+    return width;
+}
+
+UINT SkinImage::Height() const noexcept
+{
+    UINT height = 0;
+    if (!m_bitmap || gdip::GdipGetImageHeight(m_bitmap.get(), &height) != Gdiplus::Ok)
+        return 0;
+    return height;
+}
+
+GpStatus SkinImage::Draw(GpGraphics* graphics, int dstX, int dstY, int dstWidth, int dstHeight, int srcX, int srcY,
+                         int srcWidth, int srcHeight)
+{
+    if (!m_bitmap || !graphics)
+        return Gdiplus::InvalidParameter;
+    m_status = gdip::GdipDrawImageRectRectI(graphics, m_bitmap.get(), dstX, dstY, dstWidth, dstHeight, srcX, srcY,
+                                            srcWidth, srcHeight, Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
+    return m_status;
+}
+
+}  // namespace zep
