@@ -1,0 +1,40 @@
+#pragma once
+
+// How the dock dialog sits on the bar's background window for each dock edge.
+// Pure logic: no Windows headers.
+
+#include "launcher/config/CoordinatePair.h"
+
+namespace zep {
+
+// Length of the background-only stretch at each end of the bar; the dock dialog covers the rest
+// (215 to 815 along the 1040-pixel bar).
+constexpr int kForegroundInset = 215;
+constexpr int kForegroundShrink = 2 * kForegroundInset;
+
+// Edges 0 (right) and 1 (left) give a vertical bar, 2 (top) and 3 (bottom) a horizontal one.
+constexpr bool IsDockEdge(int edge) { return edge >= 0 && edge <= 3; }
+constexpr bool IsVerticalEdge(int edge) { return edge == 0 || edge == 1; }
+
+// The foreground offsets of the dock dialog: its top-left against the background window's, and its size
+// against the background window's.
+struct ForegroundOffsets {
+    int offsetX;
+    int offsetY;
+    int widthChange;
+    int heightChange;
+    friend bool operator==(const ForegroundOffsets& a, const ForegroundOffsets& b)
+    {
+        return a.offsetX == b.offsetX && a.offsetY == b.offsetY && a.widthChange == b.widthChange &&
+               a.heightChange == b.heightChange;
+    }
+};
+
+// The offsets for `edge`; false (and *offsets untouched) for an edge outside 0 to 3.
+bool ForegroundOffsetsForEdge(int edge, ForegroundOffsets* offsets) noexcept;
+
+// A place of the position table (background-window pixels) in dock-dialog pixels: the inset is taken off
+// the coordinate along the bar. Only for edges 0 to 3.
+CoordinatePair ToDockDialogPoint(int edge, CoordinatePair backgroundPoint) noexcept;
+
+}  // namespace zep

@@ -1,0 +1,254 @@
+// The launch configuration store against a real LaunchInfo.ini and the Wine registry.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "launcher/config/LaunchConfig.h"
+
+namespace zep {
+namespace {
+
+const wchar_t kUserKey[] = L"SOFTWARE\\Zephra";
+const wchar_t kMachineKey[] = L"Software\\Zephra";
+
+std::wstring ProgramFiles()
+{
+    wchar_t folder[MAX_PATH];
+    EXPECT_TRUE(GetProgramFilesFolder(folder));
+    return folder;
+}
+
+std::wstring IniPath()
+{
+    wchar_t path[MAX_PATH];
+    EXPECT_TRUE(GetInstallFilePath(L"LaunchInfo.ini", path));
+    return path;
+}
+
+void WriteIni(const std::string& text)
+{
+    const std::wstring folder = ProgramFiles() + L"\\Zephra\\Zephra3";
+    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    std::ofstream out(IniPath().c_str(), std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+void SetString(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value, DWORD type = REG_SZ,
+               bool terminated = true)
+{
+    HKEY h;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr));
+    const DWORD bytes = static_cast<DWORD>((value.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExW(h, name, 0, type, reinterpret_cast<const BYTE*>(value.c_str()), bytes));
+    ::RegCloseKey(h);
+}
+
+void SetDword(HKEY root, const wchar_t* key, const wchar_t* name, DWORD value)
+{
+    HKEY h;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExW(h, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4));
+    ::RegCloseKey(h);
+}
+
+bool ReadDirection(DWORD* type, DWORD* value)
+{
+    DWORD bytes = sizeof(*value);
+    return ::RegGetValueW(HKEY_CURRENT_USER, kUserKey, L"Direction", RRF_RT_ANY, type, value, &bytes) == ERROR_SUCCESS;
+}
+
+class LaunchConfigTest : public ::testing::Test {
+protected:
+    void SetUp() override { Clean(); }
+    void TearDown() override { Clean(); }
+    static void Clean()
+    {
+        ::DeleteFileW(IniPath().c_str());
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kUserKey);
+        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kMachineKey);
+    }
+};
+
+TEST_F(LaunchConfigTest, WithoutAFileEverythingTakesItsDefault)
+{
+    CLaunchConfig config;
+    config.ReadLaunchInfo();
+    const std::wstring unknownFolder = ProgramFiles() + L"Unknow";
+    for (int slot = 0; slot < kToolSlots; ++slot) {
+        SCOPED_TRACE(slot);
+        EXPECT_STREQ(L"Unknow", config.m_szAppName[slot]);
+        EXPECT_STREQ(slot == 8 ? L"Unknow" : unknownFolder.c_str(), config.m_LaunchEntry[slot].szPath);
+        EXPECT_STREQ(L"Unknow", config.m_LaunchEntry[slot].szExeName);
+    }
+    EXPECT_STREQ(L"Unknow", config.m_szAppName61);
+    for (const auto& edge : config.m_ptCtrlPos)
+        for (const auto& layout : edge)
+            for (const CoordinatePair& p : layout)
+                EXPECT_EQ((CoordinatePair{0, 0}), p);
+
+    CoordinatePair places[kSettingButtons] = {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}};
+    ReadSettingPositions(places);
+    for (const CoordinatePair& p : places)
+        EXPECT_EQ((CoordinatePair{0, 0}), p);
+}
+
+TEST_F(LaunchConfigTest, ReadsSlotsPathsAndPlacesAsWritten)
+{
+    const std::string longName(70, 'n');
+    WriteIni("[AppName]\r\n0=Bright\r\n2=Air\r\n8=Share\r\n9=" + longName + "\r\n6.1=GlowLite\r\n"
+             "[Bright]\r\nExecutePath=\\Tools\\A\\\r\nExecuteName=Bright.exe\r\n"
+             "[Air]\r\nExecutePath=Tools\\B\\\r\nExecuteName=Air.exe\r\n"
+             "[Share]\r\nExecutePath=D:\\Share\\\r\nExecuteName=Share.exe\r\n"
+             "[Main_Ctrl_Pos_R1]\r\n0=53,694\r\n7=82,422\r\n8= 45 , 422\r\n"
+             "[Main_Ctrl_Pos_L2]\r\n1=32\r\n"
+             "[Main_Ctrl_Pos_T3]\r\n5=,,640,-32\r\n"
+             "[Main_Ctrl_Pos_B3]\r\n2=1234567890,5\r\n"
+             "[Setting_Ctrl_Pos]\r\n0=24,52\r\n4=350,137\r\n");
+    CLaunchConfig config;
+    config.ReadLaunchInfo();
+
+    EXPECT_STREQ(L"Bright", config.m_szAppName[0]);
+    EXPECT_STREQ(L"Unknow", config.m_szAppName[1]);
+    EXPECT_EQ(std::wstring(49, L'n'), config.m_szAppName[9]) << "names hold 49 characters";
+    EXPECT_STREQ(L"GlowLite", config.m_szAppName61);
+
+    struct PathCase {
+        int slot;
+        std::wstring path;
+        const wchar_t* exe;
+    };
+    const PathCase paths[] = {
+        {0, ProgramFiles() + L"\\Tools\\A\\", L"Bright.exe"},
+        {2, ProgramFiles() + L"Tools\\B\\", L"Air.exe"},  // no leading backslash: the parts run together
+        {8, L"D:\\Share\\", L"Share.exe"},                // slot 8 is a full path, used as written
+        {1, ProgramFiles() + L"Unknow", L"Unknow"},
+    };
+    for (const PathCase& c : paths) {
+        SCOPED_TRACE(c.slot);
+        EXPECT_EQ(c.path, config.m_LaunchEntry[c.slot].szPath);
+        EXPECT_STREQ(c.exe, config.m_LaunchEntry[c.slot].szExeName);
+    }
+
+    struct PlaceCase {
+        int edge, layout, key;
+        CoordinatePair expected;
+    };
+    const PlaceCase places[] = {
+        {0, 1, 0, {53, 694}}, {0, 1, 7, {82, 422}}, {0, 1, 8, {45, 422}}, {1, 2, 1, {32, 0}},
+        {2, 3, 5, {640, -32}}, {3, 3, 2, {123456789, 0}}, {0, 2, 0, {0, 0}},
+    };
+    for (const PlaceCase& c : places) {
+        SCOPED_TRACE(testing::Message() << c.edge << "/" << c.layout << "/" << c.key);
+        EXPECT_EQ(c.expected, config.m_ptCtrlPos[c.edge][c.layout - 1][c.key]);
+    }
+
+    CoordinatePair settings[kSettingButtons];
+    ReadSettingPositions(settings);
+    EXPECT_EQ((CoordinatePair{24, 52}), settings[0]);
+    EXPECT_EQ((CoordinatePair{0, 0}), settings[1]);
+    EXPECT_EQ((CoordinatePair{350, 137}), settings[4]);
+}
+
+TEST_F(LaunchConfigTest, AnInstallFolderTooLongForItsFieldIsLeftEmptyRatherThanCut)
+{
+    WriteIni("[AppName]\r\n3=Long\r\n[Long]\r\nExecutePath=\\" + std::string(255, 'x') + "\r\nExecuteName=L.exe\r\n");
+    CLaunchConfig config;
+    config.ReadLaunchInfo();
+    EXPECT_STREQ(L"", config.m_LaunchEntry[3].szPath);
+    EXPECT_STREQ(L"L.exe", config.m_LaunchEntry[3].szExeName);
+}
+
+TEST_F(LaunchConfigTest, EnsureDirectionValueCreatesKeepsOrReplaces)
+{
+    struct Case {
+        const char* name;
+        void (*prepare)();
+        int expectedEdge;
+    };
+    const Case cases[] = {
+        {"missing key is created with 0", [] {}, 0},
+        {"REG_DWORD 2 stays", [] { SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", 2); }, 2},
+        {"REG_DWORD 7 stays, whatever it is", [] { SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", 7); }, 7},
+        {"REG_SZ is replaced by REG_DWORD 0", [] { SetString(HKEY_CURRENT_USER, kUserKey, L"Direction", L"3"); }, 0},
+        {"key without the value gets 0", [] { SetDword(HKEY_CURRENT_USER, kUserKey, L"Other", 1); }, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Clean();
+        c.prepare();
+        int edge = -1;
+        ASSERT_TRUE(EnsureDirectionValue(&edge));
+        EXPECT_EQ(c.expectedEdge, edge);
+        DWORD type = 0, value = 99;
+        ASSERT_TRUE(ReadDirection(&type, &value));
+        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
+        EXPECT_EQ(static_cast<DWORD>(c.expectedEdge), value);
+    }
+}
+
+TEST_F(LaunchConfigTest, WriteDirectionNeedsTheKeyAndStoresADword)
+{
+    EXPECT_FALSE(WriteDirection(2)) << "the key is not created by a write";
+    int edge = -1;
+    ASSERT_TRUE(EnsureDirectionValue(&edge));
+    ASSERT_TRUE(WriteDirection(3));
+    DWORD type = 0, value = 0;
+    ASSERT_TRUE(ReadDirection(&type, &value));
+    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
+    EXPECT_EQ(3u, value);
+}
+
+TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
+{
+    CLaunchConfig config;
+    for (int slot = 0; slot < kToolSlots; ++slot)
+        ::wsprintfW(config.m_szAppName[slot], L"Tool%d", slot);
+    ::lstrcpyW(config.m_szAppName61, L"ToolAlt");
+    config.m_nDirection = 1;
+
+    // No keys at all: the edge keeps its value, every path is empty.
+    std::fill(&config.m_szInstallPath[0][0], &config.m_szInstallPath[0][0] + sizeof(config.m_szInstallPath) / 2, L'x');
+    EXPECT_TRUE(config.ReadRegistrySettings());
+    EXPECT_EQ(1, config.m_nDirection);
+    for (const auto& path : config.m_szInstallPath)
+        EXPECT_STREQ(L"", path);
+
+    SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", 3);
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool0", L"C:\\Tools\\Zero");
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool1", L"%ProgramFiles%\\One", REG_EXPAND_SZ);
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool2", L"");
+    SetDword(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool3", 5);
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool4", L"C:\\Unterminated", REG_SZ, false);
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool5", std::wstring(300, L'p'));
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool6", std::wstring(259, L'q'));
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"ToolAlt", L"C:\\Alt");
+    EXPECT_TRUE(config.ReadRegistrySettings());
+    EXPECT_EQ(3, config.m_nDirection);
+
+    struct Case {
+        int slot;
+        std::wstring expected;
+    };
+    const Case cases[] = {
+        {0, L"C:\\Tools\\Zero"},
+        {1, L"%ProgramFiles%\\One"},  // not expanded
+        {2, L""},
+        {3, L""},  // not a string
+        {4, L"C:\\Unterminated"},
+        {5, std::wstring(259, L'p')},  // cut to the field
+        {6, std::wstring(259, L'q')},
+        {7, L""},  // missing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slot);
+        EXPECT_EQ(c.expected, config.m_szInstallPath[c.slot]);
+    }
+    EXPECT_STREQ(L"C:\\Alt", config.m_szInstallPath61);
+}
+
+}  // namespace
+}  // namespace zep
