@@ -7,10 +7,10 @@
 
 namespace zep {
 
-// Length of the background-only stretch at each end of the bar; the dock dialog covers the rest
-// (215 to 815 along the 1040-pixel bar).
+// The dock dialog covers 215 to 815 along the 1040-pixel bar (600 pixels); the stretches before and after
+// it show the background alone.
 constexpr int kForegroundInset = 215;
-constexpr int kForegroundShrink = 2 * kForegroundInset;
+constexpr int kForegroundShrink = 440;
 
 // Edges 0 (right) and 1 (left) give a vertical bar, 2 (top) and 3 (bottom) a horizontal one.
 constexpr bool IsDockEdge(int edge) { return edge >= 0 && edge <= 3; }
