@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/UniqueResource.h"
+#include "launcher/dock/BarPlacement.h"
 
 namespace zep {
 namespace {
@@ -150,7 +151,7 @@ bool CLaunchConfig::ReadRegistrySettings()
             if (::RegQueryValueExW(user.get(), kDirectionValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&edge),
                                    &bytes) == ERROR_SUCCESS &&
                 bytes == sizeof(edge)) {
-                m_nDirection = static_cast<int>(edge);
+                m_nDirection = UsableDockEdge(static_cast<long>(static_cast<int>(edge)));
             }
         }
     }

@@ -248,6 +248,17 @@ TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
         EXPECT_EQ(c.expected, config.m_szInstallPath[c.slot]);
     }
     EXPECT_STREQ(L"C:\\Alt", config.m_szInstallPath61);
+
+    struct EdgeCase {
+        DWORD stored;
+        int edge;
+    };
+    for (const EdgeCase& c : {EdgeCase{2, 2}, EdgeCase{4, 0}, EdgeCase{0xFFFFFFFF, 0}, EdgeCase{3, 3}}) {
+        SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", c.stored);
+        config.m_nDirection = 1;
+        config.ReadRegistrySettings();
+        EXPECT_EQ(c.edge, config.m_nDirection) << c.stored;
+    }
 }
 
 }  // namespace
