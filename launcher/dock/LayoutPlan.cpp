@@ -43,7 +43,7 @@ LayoutPlan PlanButtonLayout(int edge, const int (&installed)[kPresenceFlags], co
     LayoutPlan plan{};
     const bool validEdge = IsDockEdge(edge);
     for (int n = 0; n < kDockButtons; ++n) {
-        plan.pictureId[n] = validEdge ? ButtonPictureId(edge, kFirstDockButton + n) : -1;
+        plan.pictureId[n] = validEdge ? ButtonPictureId(edge, kFirstDockButtonId + n) : -1;
         plan.step[n] = ButtonStep{ButtonAction::Keep, 0, 0};
     }
 
@@ -67,8 +67,8 @@ LayoutPlan PlanButtonLayout(int edge, const int (&installed)[kPresenceFlags], co
     }
 
     if (validEdge) {
-        plan.step[kSettingsButton - kFirstDockButton] = PlaceAt(edge, positions[edge][0][7]);
-        plan.step[kHideButton - kFirstDockButton] = PlaceAt(edge, positions[edge][0][8]);
+        plan.step[kSettingsButton - kFirstDockButtonId] = PlaceAt(edge, positions[edge][0][7]);
+        plan.step[kHideButton - kFirstDockButtonId] = PlaceAt(edge, positions[edge][0][8]);
     }
     return plan;
 }

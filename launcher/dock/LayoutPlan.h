@@ -9,7 +9,7 @@
 namespace zep {
 
 constexpr int kDockButtons = 13;
-constexpr int kFirstDockButton = 1000;
+constexpr int kFirstDockButtonId = 1000;
 constexpr int kSettingsButton = 1011;
 constexpr int kHideButton = 1012;
 
