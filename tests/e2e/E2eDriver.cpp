@@ -1,0 +1,435 @@
+// Test driver for the end-to-end scenarios: one subcommand per call, run under Wine beside the programs
+// under test. Every subcommand prints one machine-readable line per finding (words of key=value, text
+// last and quoted) and exits 0 when the asked condition holds, 1 when it does not (or a wait ran out),
+// 2 on a usage error. Waits poll every 50 ms until their deadline; they never assert on speed.
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "shared/ZepShared.h"
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kNo = 1;
+constexpr int kUsage = 2;
+
+void Print(const std::wstring& line)
+{
+    const std::wstring withEnd = line + L"\n";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, withEnd.c_str(), static_cast<int>(withEnd.size()), nullptr,
+                                         0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, withEnd.c_str(), static_cast<int>(withEnd.size()), &utf8[0], size, nullptr,
+                        nullptr);
+    std::fputs(utf8.c_str(), stdout);
+    std::fflush(stdout);
+}
+
+std::wstring Hex(unsigned long long value)
+{
+    wchar_t text[32];
+    std::swprintf(text, 32, L"0x%llx", value);
+    return text;
+}
+
+std::wstring Quoted(const std::wstring& text)
+{
+    std::wstring out = L"\"";
+    for (wchar_t c : text) {
+        if (c == L'"' || c == L'\\') out += L'\\';
+        out += c;
+    }
+    return out + L"\"";
+}
+
+// "-" stands for "any" where a class or title may be left open.
+const wchar_t* OrNull(const wchar_t* argument)
+{
+    return std::wcscmp(argument, L"-") == 0 ? nullptr : argument;
+}
+
+long ToLong(const wchar_t* text)
+{
+    return std::wcstol(text, nullptr, 0);
+}
+
+std::wstring WindowTextOf(HWND window)
+{
+    wchar_t text[512] = {};
+    // For a window of another process this reads the stored text without sending it a message, so a busy
+    // launcher cannot block the driver.
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring Describe(HWND window)
+{
+    RECT rc = {};
+    GetWindowRect(window, &rc);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    return L"window hwnd=" + Hex(reinterpret_cast<ULONG_PTR>(window)) + L" pid=" + std::to_wstring(pid) +
+           L" x=" + std::to_wstring(rc.left) + L" y=" + std::to_wstring(rc.top) +
+           L" w=" + std::to_wstring(rc.right - rc.left) + L" h=" + std::to_wstring(rc.bottom - rc.top) +
+           L" style=" + Hex(static_cast<ULONG_PTR>(style)) + L" exstyle=" + Hex(static_cast<ULONG_PTR>(exStyle)) +
+           L" visible=" + std::to_wstring(IsWindowVisible(window) ? 1 : 0) + L" class=" + Quoted(ClassOf(window)) +
+           L" text=" + Quoted(WindowTextOf(window));
+}
+
+template <typename Condition>
+bool WaitFor(DWORD timeoutMs, Condition condition)
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(50);
+    }
+}
+
+int WaitWindow(const wchar_t* title, DWORD timeoutMs, const wchar_t* className)
+{
+    HWND found = nullptr;
+    if (!WaitFor(timeoutMs, [&] { return (found = FindWindowW(className, title)) != nullptr; })) {
+        Print(L"timeout window " + Quoted(title ? title : L"-"));
+        return kNo;
+    }
+    Print(Describe(found));
+    return kOk;
+}
+
+int WaitNoWindow(const wchar_t* title, DWORD timeoutMs, const wchar_t* className)
+{
+    HWND found = nullptr;
+    if (!WaitFor(timeoutMs, [&] { return (found = FindWindowW(className, title)) == nullptr; })) {
+        Print(L"present " + Describe(found));
+        return kNo;
+    }
+    Print(L"gone " + Quoted(title ? title : L"-"));
+    return kOk;
+}
+
+int WaitRect(const wchar_t* title, const RECT& want, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    const bool reached = WaitFor(timeoutMs, [&] {
+        found = FindWindowW(nullptr, title);
+        RECT rc = {};
+        return found && GetWindowRect(found, &rc) && EqualRect(&rc, &want);
+    });
+    if (!found) {
+        Print(L"timeout window " + Quoted(title));
+        return kNo;
+    }
+    Print((reached ? L"" : L"mismatch ") + Describe(found));
+    return reached ? kOk : kNo;
+}
+
+struct TitleCount {
+    const wchar_t* title;
+    int count;
+};
+
+BOOL CALLBACK CountTitle(HWND window, LPARAM param)
+{
+    TitleCount* state = reinterpret_cast<TitleCount*>(param);
+    if (WindowTextOf(window) == state->title) ++state->count;
+    return TRUE;
+}
+
+int CountWindows(const wchar_t* title)
+{
+    TitleCount state = {title, 0};
+    EnumWindows(CountTitle, reinterpret_cast<LPARAM>(&state));
+    Print(L"count " + std::to_wstring(state.count) + L" text=" + Quoted(title));
+    return kOk;
+}
+
+UINT MessageNumber(const wchar_t* name)
+{
+    struct Named {
+        const wchar_t* name;
+        UINT number;
+    };
+    static const Named kNamed[] = {
+        {L"WM_CLOSE", WM_CLOSE},
+        {L"WM_NULL", WM_NULL},
+        {L"WM_QUIT", WM_QUIT},
+        {L"WM_INSTALLSHELLHOOK64", WM_INSTALLSHELLHOOK64},
+        {L"WM_UNINSTALLSHELLHOOK64", WM_UNINSTALLSHELLHOOK64},
+        {L"WM_REGISTRY_CHANGED", WM_REGISTRY_CHANGED},
+        {L"WM_SHELL_NOTIFY", WM_SHELL_NOTIFY},
+    };
+    for (const Named& named : kNamed) {
+        if (_wcsicmp(named.name, name) == 0) return named.number;
+    }
+    return static_cast<UINT>(ToLong(name));
+}
+
+int Post(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND target = FindWindowW(nullptr, title);
+    if (!target) {
+        Print(L"missing window " + Quoted(title));
+        return kNo;
+    }
+    const BOOL posted = PostMessageW(target, message, wParam, lParam);
+    Print(std::wstring(posted ? L"posted" : L"failed") + L" message=" + std::to_wstring(message) + L" hwnd=" +
+          Hex(reinterpret_cast<ULONG_PTR>(target)));
+    return posted ? kOk : kNo;
+}
+
+// Waits until the window's thread runs its message loop again: start-up work that holds the thread
+// (sleeps, synchronous sends) is over once a WM_NULL comes back.
+int WaitIdle(const wchar_t* title, DWORD timeoutMs)
+{
+    HWND target = FindWindowW(nullptr, title);
+    if (!target) {
+        Print(L"missing window " + Quoted(title));
+        return kNo;
+    }
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result)) {
+        Print(L"busy " + Describe(target));
+        return kNo;
+    }
+    Print(L"idle " + Describe(target));
+    return kOk;
+}
+
+// The dock key: scan code 0x78 with the extended flag, pressed and released.
+int KeyDock()
+{
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = 0x78;
+        input.ki.dwFlags = KEYEVENTF_SCANCODE | KEYEVENTF_EXTENDEDKEY;
+    }
+    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    const UINT sent = SendInput(2, inputs, sizeof(INPUT));
+    Print(L"key-dock sent=" + std::to_wstring(sent));
+    return sent == 2 ? kOk : kNo;
+}
+
+struct ChildList {
+    HWND parent;
+    std::vector<HWND> children;
+};
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param)
+{
+    ChildList* list = reinterpret_cast<ChildList*>(param);
+    if (GetParent(window) == list->parent) list->children.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> DirectChildren(HWND parent)
+{
+    ChildList list = {parent, {}};
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&list));
+    return list.children;
+}
+
+// Child rectangle in the parent's client coordinates.
+RECT ChildRect(HWND parent, HWND child)
+{
+    RECT rc = {};
+    GetWindowRect(child, &rc);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+int ChildButtons(const wchar_t* title)
+{
+    HWND parent = FindWindowW(nullptr, title);
+    if (!parent) {
+        Print(L"missing window " + Quoted(title));
+        return kNo;
+    }
+    for (HWND child : DirectChildren(parent)) {
+        const RECT rc = ChildRect(parent, child);
+        const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+        Print(L"child id=" + std::to_wstring(GetDlgCtrlID(child)) + L" visible=" +
+              std::to_wstring((style & WS_VISIBLE) ? 1 : 0) + L" x=" + std::to_wstring(rc.left) + L" y=" +
+              std::to_wstring(rc.top) + L" w=" + std::to_wstring(rc.right - rc.left) + L" h=" +
+              std::to_wstring(rc.bottom - rc.top) + L" class=" + Quoted(ClassOf(child)));
+    }
+    return kOk;
+}
+
+int PointAt(const wchar_t* title, int childId)
+{
+    HWND parent = FindWindowW(nullptr, title);
+    HWND child = parent ? GetDlgItem(parent, childId) : nullptr;
+    if (!child) {
+        Print(L"missing child id=" + std::to_wstring(childId) + L" of " + Quoted(title));
+        return kNo;
+    }
+    RECT rc = {};
+    GetWindowRect(child, &rc);
+    const int x = (rc.left + rc.right) / 2;
+    const int y = (rc.top + rc.bottom) / 2;
+    const BOOL moved = SetCursorPos(x, y);
+    Print(L"pointer x=" + std::to_wstring(x) + L" y=" + std::to_wstring(y));
+    return moved ? kOk : kNo;
+}
+
+int MutexFree(const wchar_t* name)
+{
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, name);
+    if (mutex) {
+        CloseHandle(mutex);
+        Print(L"mutex held name=" + Quoted(name));
+        return kNo;
+    }
+    Print(L"mutex free name=" + Quoted(name) + L" error=" + std::to_wstring(GetLastError()));
+    return kOk;
+}
+
+int SetNamedEvent(const wchar_t* name)
+{
+    HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
+    if (!event) {
+        Print(L"missing event name=" + Quoted(name));
+        return kNo;
+    }
+    const BOOL set = SetEvent(event);
+    CloseHandle(event);
+    Print(std::wstring(set ? L"event set" : L"event failed") + L" name=" + Quoted(name));
+    return set ? kOk : kNo;
+}
+
+int WaitNamedEvent(const wchar_t* name, DWORD timeoutMs)
+{
+    // Auto-reset, as the launcher's listener creates it; opening an existing one keeps its kind.
+    HANDLE event = CreateEventW(nullptr, FALSE, FALSE, name);
+    if (!event) {
+        Print(L"missing event name=" + Quoted(name));
+        return kNo;
+    }
+    const DWORD result = WaitForSingleObject(event, timeoutMs);
+    CloseHandle(event);
+    Print(std::wstring(result == WAIT_OBJECT_0 ? L"event signalled" : L"timeout event") + L" name=" + Quoted(name));
+    return result == WAIT_OBJECT_0 ? kOk : kNo;
+}
+
+std::vector<DWORD> ProcessesNamed(const wchar_t* exeName)
+{
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, exeName) == 0 && entry.th32ProcessID != GetCurrentProcessId()) {
+            ids.push_back(entry.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
+int ProcessCount(const wchar_t* exeName)
+{
+    Print(L"processes count=" + std::to_wstring(ProcessesNamed(exeName).size()) + L" name=" + Quoted(exeName));
+    return kOk;
+}
+
+int WaitNoProcess(const wchar_t* exeName, DWORD timeoutMs)
+{
+    size_t count = 0;
+    const bool gone = WaitFor(timeoutMs, [&] { return (count = ProcessesNamed(exeName).size()) == 0; });
+    Print(std::wstring(gone ? L"no process" : L"process running") + L" count=" + std::to_wstring(count) +
+          L" name=" + Quoted(exeName));
+    return gone ? kOk : kNo;
+}
+
+int KillProcesses(const wchar_t* exeName)
+{
+    int killed = 0;
+    for (DWORD id : ProcessesNamed(exeName)) {
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+        if (!process) continue;
+        if (TerminateProcess(process, 1)) {
+            WaitForSingleObject(process, 5000);
+            ++killed;
+        }
+        CloseHandle(process);
+    }
+    Print(L"killed count=" + std::to_wstring(killed) + L" name=" + Quoted(exeName));
+    return kOk;
+}
+
+int Usage()
+{
+    Print(L"usage: zep_e2e_driver <command> ...\n"
+          L"  wait-window <title|-> <timeoutMs> [class]     wait-no-window <title|-> <timeoutMs> [class]\n"
+          L"  rect <title> [class]                           wait-rect <title> <x> <y> <w> <h> <timeoutMs>\n"
+          L"  count-windows <title>                          wait-idle <title> <timeoutMs>\n"
+          L"  post <title> <message> [wParam lParam]         key-dock\n"
+          L"  child-buttons <title>                          point-at <title> <childId>\n"
+          L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
+          L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>");
+    return kUsage;
+}
+
+int Run(int argc, wchar_t** argv)
+{
+    if (argc < 2) return Usage();
+    const std::wstring command = argv[1];
+    const int n = argc - 2;
+    wchar_t** a = argv + 2;
+    auto ms = [](const wchar_t* text) { return static_cast<DWORD>(ToLong(text)); };
+
+    if (command == L"wait-window" && (n == 2 || n == 3)) return WaitWindow(OrNull(a[0]), ms(a[1]), n == 3 ? OrNull(a[2]) : nullptr);
+    if (command == L"wait-no-window" && (n == 2 || n == 3))
+        return WaitNoWindow(OrNull(a[0]), ms(a[1]), n == 3 ? OrNull(a[2]) : nullptr);
+    if (command == L"rect" && (n == 1 || n == 2)) return WaitWindow(OrNull(a[0]), 0, n == 2 ? OrNull(a[1]) : nullptr);
+    if (command == L"wait-rect" && n == 6) {
+        const int x = static_cast<int>(ToLong(a[1]));
+        const int y = static_cast<int>(ToLong(a[2]));
+        const RECT want = {x, y, x + static_cast<int>(ToLong(a[3])), y + static_cast<int>(ToLong(a[4]))};
+        return WaitRect(a[0], want, ms(a[5]));
+    }
+    if (command == L"count-windows" && n == 1) return CountWindows(a[0]);
+    if (command == L"wait-idle" && n == 2) return WaitIdle(a[0], ms(a[1]));
+    if (command == L"post" && (n == 2 || n == 4)) {
+        return Post(a[0], MessageNumber(a[1]), n == 4 ? static_cast<WPARAM>(ToLong(a[2])) : 0,
+                    n == 4 ? static_cast<LPARAM>(ToLong(a[3])) : 0);
+    }
+    if (command == L"key-dock" && n == 0) return KeyDock();
+    if (command == L"child-buttons" && n == 1) return ChildButtons(a[0]);
+    if (command == L"point-at" && n == 2) return PointAt(a[0], static_cast<int>(ToLong(a[1])));
+    if (command == L"mutex-free" && n == 1) return MutexFree(a[0]);
+    if (command == L"set-event" && n == 1) return SetNamedEvent(a[0]);
+    if (command == L"wait-event" && n == 2) return WaitNamedEvent(a[0], ms(a[1]));
+    if (command == L"process-count" && n == 1) return ProcessCount(a[0]);
+    if (command == L"wait-no-process" && n == 2) return WaitNoProcess(a[0], ms(a[1]));
+    if (command == L"kill-process" && n == 1) return KillProcesses(a[0]);
+    return Usage();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    return Run(argc, argv);
+}

@@ -1,0 +1,385 @@
+#!/usr/bin/env bash
+# End-to-end scenarios: the real launcher, assistant and hook library, installed by tools/demo/install.sh
+# into the Wine prefix of a win64 build and run on its 1920 x 1080 display. The launcher runs with
+# WINEDEBUG=-all,warn+seh so that its debug strings land in a log as `warn:seh:OutputDebugStringA "text"`;
+# the assistant, started by the launcher, writes into the same log. zep_e2e_driver.exe looks at windows,
+# kernel objects and processes from the Windows side.
+#
+# Usage: tests/e2e/run_e2e.sh <win64 build dir> <scenario>...    (or `all`, or `list`)
+# Each scenario starts from a clean state (no launcher, no assistant, fresh installation) and leaves one;
+# the shared wineserver keeps running. Logs: <build>/e2e-logs/<scenario>/.
+set -uo pipefail
+
+[ $# -ge 2 ] || { sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+build="$(cd "$1" && pwd)"
+shift
+source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
+wine_run="$build/wine-run.sh"
+driver="$build/bin/zep_e2e_driver.exe"
+launcher_win='C:\Program Files\Zephra\Zephra3\Zephra3.exe'
+
+SCENARIOS=(
+  parked_edge_0 parked_edge_1 parked_edge_2 parked_edge_3
+  buttons_subset_right buttons_subset_top buttons_none_left buttons_all_bottom
+  second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
+)
+
+# Generous bounds for things that must happen at all; none of them is a speed requirement.
+START_MS=30000
+END_S=30
+
+failures=0
+logs=
+launcher_pid=
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# Runs the driver; prints its output without carriage returns and keeps its exit status.
+drv() {
+  local out rc
+  out="$("$wine_run" "$driver" "$@" </dev/null 2>/dev/null)"
+  rc=$?
+  printf '%s\n' "${out//$'\r'/}"
+  return $rc
+}
+
+# Value of key=value in a driver line ("text" and "class" values are quoted and come last).
+field() { # line, key
+  local re=" $2=(\"[^\"]*\"|[^ ]*)"
+  [[ " $1" =~ $re ]] && printf '%s' "${BASH_REMATCH[1]}"
+}
+
+expect_eq() { # what, actual, expected
+  if [ "$2" = "$3" ]; then echo "ok: $1 = $3"; else fail "$1: got '$2', want '$3'"; fi
+}
+
+install_demo() {
+  "$source_dir/tools/demo/install.sh" "$build" "$@" >"$logs/install.log" 2>&1 ||
+    { fail "installation failed: $(tail -3 "$logs/install.log")"; return 1; }
+}
+
+# Starts the launcher in the background; its debug strings go to $logs/<name>.err.
+start_launcher() { # log name
+  WINEDEBUG=-all,warn+seh "$wine_run" "$launcher_win" </dev/null >"$logs/$1.out" 2>"$logs/$1.err" &
+  launcher_pid=$!
+}
+
+# Waits for a unix process (a Windows process under Wine keeps its unix pid) and prints its exit status.
+wait_exit() { # pid, seconds
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$1" 2>/dev/null; then
+    echo running
+    return 1
+  fi
+  wait "$1"
+  echo "$?"
+}
+
+# Waits until the launcher's bar is up and its user-interface thread has finished start-up.
+launcher_ready() {
+  drv wait-window "Zephra Foreground" $START_MS >/dev/null || { fail "no window \"Zephra Foreground\""; return 1; }
+  drv wait-idle "Zephra Foreground" $START_MS >/dev/null || { fail "launcher does not answer messages"; return 1; }
+}
+
+wait_log() { # file, text, seconds
+  local i
+  for ((i = 0; i < $3 * 10; i++)); do
+    grep -qF "$2" "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+expect_log() { # file, text
+  if wait_log "$1" "OutputDebugStringA \"$2\"" 10; then echo "ok: debug string \"$2\""; else
+    fail "debug string \"$2\" missing from $(basename "$1")"
+  fi
+}
+
+expect_no_log() { # file, text
+  if grep -qF "OutputDebugStringA \"$2\"" "$1"; then fail "unexpected debug string \"$2\""; else
+    echo "ok: no debug string \"$2\""
+  fi
+}
+
+# Ends every launcher and assistant of the prefix: politely first, by force if they do not go.
+clean_state() {
+  if drv rect "Zephra Foreground" >/dev/null; then
+    drv post "Zephra Foreground" WM_CLOSE >/dev/null
+  fi
+  drv wait-no-process Zephra3.exe 10000 >/dev/null || drv kill-process Zephra3.exe >/dev/null
+  drv wait-no-process ZepAssistant64.exe 5000 >/dev/null || drv kill-process ZepAssistant64.exe >/dev/null
+  if [ -n "$launcher_pid" ]; then
+    wait_exit "$launcher_pid" 10 >/dev/null || kill "$launcher_pid" 2>/dev/null
+    launcher_pid=
+  fi
+}
+
+close_launcher() {
+  drv post "Zephra Foreground" WM_CLOSE >/dev/null || fail "no dock dialog to close"
+  local rc
+  rc="$(wait_exit "$launcher_pid" $END_S)"
+  [ "$rc" != running ] || fail "launcher still running after WM_CLOSE"
+  launcher_pid=
+}
+
+# ---- checks ---------------------------------------------------------------------------------------------
+
+WS_EX_TOOLWINDOW=0x80
+WS_EX_APPWINDOW=0x40000
+
+expect_rect() { # title, x, y, w, h
+  local line
+  line="$(drv wait-rect "$1" "$2" "$3" "$4" "$5" 10000)"
+  if [ $? -eq 0 ]; then echo "ok: \"$1\" at ($2, $3) size $4 x $5"; else
+    fail "\"$1\" not at ($2, $3) size $4 x $5: $line"
+  fi
+}
+
+expect_tool_window() { # title
+  local line ex
+  line="$(drv rect "$1")" || { fail "no window \"$1\""; return; }
+  ex="$(field "$line" exstyle)"
+  if (( ex & WS_EX_TOOLWINDOW )) && ! (( ex & WS_EX_APPWINDOW )); then
+    echo "ok: \"$1\" is a tool window without a taskbar button (exstyle $ex)"
+  else
+    fail "\"$1\" extended style $ex: want WS_EX_TOOLWINDOW set and WS_EX_APPWINDOW clear"
+  fi
+}
+
+expect_window_count() { # title, count
+  local line
+  line="$(drv count-windows "$1")"
+  expect_eq "windows titled \"$1\"" "$(field "$line" count)" "$2"
+}
+
+# Checks the dock dialog's 13 buttons: the listed ones visible at the given place and size (dialog client
+# coordinates), every other one of 1000-1012 hidden.
+expect_buttons() { # "id:x,y,w,h" ...
+  local listing line id want seen
+  listing="$(drv child-buttons "Zephra Foreground")" || { fail "no dock dialog"; return; }
+  printf '%s\n' "$listing" >"$logs/buttons.txt"
+  declare -A want_of=()
+  for spec in "$@"; do want_of[${spec%%:*}]="${spec#*:}"; done
+  for id in $(seq 1000 1012); do
+    line="$(grep -E "^child id=$id " <<<"$listing")"
+    if [ -z "$line" ]; then
+      fail "button $id does not exist"
+      continue
+    fi
+    if [ -n "${want_of[$id]:-}" ]; then
+      want="1 ${want_of[$id]}"
+    else
+      want="0"
+    fi
+    seen="$(field "$line" visible)"
+    if [ "$seen" = 1 ]; then
+      seen="1 $(field "$line" x),$(field "$line" y),$(field "$line" w),$(field "$line" h)"
+    fi
+    expect_eq "button $id (visible place)" "$seen" "$want"
+  done
+}
+
+# ---- scenarios ----------------------------------------------------------------------------------------
+
+# The parked bar for each stored edge: background "Zephra" and dock dialog "Zephra Foreground" just beyond
+# the edge of the 1920 x 1080 screen, the dialog over the middle 600 pixels of the 1040-pixel bar.
+parked_edge() { # edge, bar x y w h, dialog x y w h
+  install_demo --edge "$1" || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_rect "Zephra" "$2" "$3" "$4" "$5"
+  expect_rect "Zephra Foreground" "$6" "$7" "$8" "$9"
+  expect_tool_window "Zephra"
+  expect_tool_window "Zephra Foreground"
+  expect_window_count "Zephra" 1
+  close_launcher
+}
+scenario_parked_edge_0() { parked_edge 0 1920 20 133 1040 1920 235 133 600; }
+scenario_parked_edge_1() { parked_edge 1 -133 20 133 1040 -133 235 133 600; }
+scenario_parked_edge_2() { parked_edge 2 440 -133 1040 133 655 -133 600 133; }
+scenario_parked_edge_3() { parked_edge 3 440 1080 1040 133 655 1080 600 133; }
+
+# Buttons of absent tools are hidden; present ones sit at the places of LaunchInfo.ini for their group's
+# layout (background coordinates less 215 along the bar); 1010 replaces 1008 and 1009 when both are present.
+buttons_case() { # edge, tools, expected visible buttons...
+  local edge="$1" tools="$2"
+  shift 2
+  install_demo --edge "$edge" --tools "$tools" || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_buttons "$@"
+  close_launcher
+}
+# Slots 0, 2 | 3 | 6 through its alternative tool, 8 and 9 (combined): layouts 2, 1, 2.
+scenario_buttons_subset_right() {
+  buttons_case 0 "ZepBright ZepAir ZepMix ZepGlowLite ZepShare ZepCast" \
+    1000:53,506,48,48 1002:53,452,48,48 1003:53,297,48,48 1006:53,102,48,48 1010:53,48,48,48 \
+    1011:82,207,27,27 1012:45,207,27,27
+}
+# Slot 1 | 4, 5 | 6, 7 and 9 alone (no combined button): layouts 1, 2, 3.
+scenario_buttons_subset_top() {
+  buttons_case 2 "ZepSaver ZepCam ZepTouch ZepGlow ZepSnap ZepCast" \
+    1001:83,32,48,48 1004:238,32,48,48 1005:292,32,48,48 1006:433,32,48,48 1007:487,32,48,48 \
+    1009:541,32,48,48 1011:376,24,27,27 1012:376,61,27,27
+}
+# No tool: only the settings and hide buttons, at keys 7 and 8 of the layout-1 section.
+scenario_buttons_none_left() {
+  buttons_case 1 "" 1011:24,207,27,27 1012:61,207,27,27
+}
+# Every tool: three full groups, 1010 in place of 1008 and 1009.
+scenario_buttons_all_bottom() {
+  buttons_case 3 "ZepBright ZepSaver ZepAir ZepMix ZepCam ZepTouch ZepGlow ZepGlowLite ZepSnap ZepShare ZepCast" \
+    1000:29,53,48,48 1001:83,53,48,48 1002:137,53,48,48 1003:211,53,48,48 1004:265,53,48,48 \
+    1005:319,53,48,48 1006:433,53,48,48 1007:487,53,48,48 1010:541,53,48,48 1011:376,82,27,27 \
+    1012:376,45,27,27
+}
+
+# A second launcher ends at once and leaves the first one's windows as they were.
+scenario_second_start() {
+  install_demo --edge 0 || return
+  start_launcher first
+  launcher_ready || return
+  local first_pid="$launcher_pid" bar_before dlg_before second_pid rc
+  bar_before="$(drv rect "Zephra")"
+  dlg_before="$(drv rect "Zephra Foreground")"
+
+  WINEDEBUG=-all,warn+seh "$wine_run" "$launcher_win" </dev/null >"$logs/second.out" 2>"$logs/second.err" &
+  second_pid=$!
+  rc="$(wait_exit "$second_pid" $END_S)"
+  if [ "$rc" = running ]; then
+    fail "the second launcher keeps running"
+    kill "$second_pid" 2>/dev/null
+  else
+    echo "ok: the second launcher ended (exit status $rc)"
+  fi
+  kill -0 "$first_pid" 2>/dev/null && echo "ok: the first launcher still runs" || fail "the first launcher ended"
+  expect_no_log "$logs/second.err" "X64 OS execute ZepAssistant64.exe succeeded"
+  expect_window_count "Zephra" 1
+  expect_window_count "Zephra Foreground" 1
+  expect_eq "bar window after the second start" "$(drv rect "Zephra")" "$bar_before"
+  expect_eq "dock dialog after the second start" "$(drv rect "Zephra Foreground")" "$dlg_before"
+  expect_eq "assistant processes" "$(field "$(drv process-count ZepAssistant64.exe)" count)" 1
+  close_launcher
+}
+
+# On x64 the launcher starts the assistant, finds its hidden window and has it install the 64-bit hook.
+scenario_assistant_hook() {
+  install_demo || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_log "$logs/launcher.err" "X64 OS execute ZepAssistant64.exe succeeded"
+  expect_log "$logs/launcher.err" "m_hZepAstWnd64 WM_INSTALLSHELLHOOK64"
+  expect_log "$logs/launcher.err" "Assistant64 InstallShellHook64"
+  local line
+  if line="$(drv rect ZepAssistant64 ZephraClass)"; then
+    expect_eq "assistant window visible" "$(field "$line" visible)" 0
+  else
+    fail "no assistant window (class ZephraClass, title ZepAssistant64)"
+  fi
+  expect_eq "assistant processes" "$(field "$(drv process-count ZepAssistant64.exe)" count)" 1
+  close_launcher
+}
+
+# Without ZepAssistant64.exe in its fixed folder the launcher says so and ends.
+scenario_assistant_missing() {
+  install_demo || return
+  local x86_dir
+  x86_dir="$(eval "$("$wine_run" --env)" && /usr/lib/wine/wine64 winepath.exe -u \
+    'C:\Program Files (x86)\Zephra\Zephra3' 2>/dev/null | tr -d '\r')"
+  rm -f "$x86_dir/ZepAssistant64.exe"
+  start_launcher launcher
+  local rc
+  rc="$(wait_exit "$launcher_pid" $END_S)"
+  if [ "$rc" = running ]; then fail "the launcher keeps running without its assistant"; else
+    echo "ok: the launcher ended (exit status $rc)"
+    launcher_pid=
+  fi
+  expect_log "$logs/launcher.err" "X64 OS execute ZepAssistant64.exe fail, Zephra will close"
+  expect_no_log "$logs/launcher.err" "X64 OS execute ZepAssistant64.exe succeeded"
+  expect_window_count "Zephra" 0
+  expect_window_count "Zephra Foreground" 0
+  drv mutex-free "Zephra is running" >/dev/null && echo "ok: instance mutex free" || fail "instance mutex still held"
+}
+
+# WM_CLOSE to the dock dialog ends the launcher and the assistant and frees the instance mutex, so the
+# next start works.
+scenario_close_ends_all() {
+  install_demo || return
+  start_launcher launcher
+  launcher_ready || return
+  drv rect ZepAssistant64 ZephraClass >/dev/null || fail "no assistant window before closing"
+  close_launcher
+  expect_log "$logs/launcher.err" "m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE"
+  expect_log "$logs/launcher.err" "Assistant64 UninstallShellHook64"
+  drv wait-no-window ZepAssistant64 10000 ZephraClass >/dev/null && echo "ok: assistant window gone" ||
+    fail "assistant window still there"
+  drv wait-no-process ZepAssistant64.exe 10000 >/dev/null && echo "ok: assistant ended" || fail "assistant still runs"
+  expect_window_count "Zephra" 0
+  expect_window_count "Zephra Foreground" 0
+  drv mutex-free "Zephra is running" >/dev/null && echo "ok: instance mutex free" || fail "instance mutex still held"
+
+  start_launcher again
+  launcher_ready && echo "ok: the next start brings the bar up again"
+  expect_rect "Zephra" 1920 20 133 1040
+  close_launcher
+}
+
+# A stored edge outside 0-3 is read as the right edge: parked there with the right edge's layout.
+scenario_direction_out_of_range() {
+  install_demo --edge 7 || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_rect "Zephra" 1920 20 133 1040
+  expect_rect "Zephra Foreground" 1920 235 133 600
+  expect_buttons 1000:53,533,48,48 1001:53,479,48,48 1002:53,425,48,48 1003:53,351,48,48 1004:53,297,48,48 \
+    1005:53,243,48,48 1006:53,129,48,48 1007:53,75,48,48 1010:53,21,48,48 1011:82,207,27,27 1012:45,207,27,27
+  close_launcher
+}
+
+# ---- runner ---------------------------------------------------------------------------------------------
+
+run_scenario() {
+  local name="$1"
+  declare -F "scenario_$name" >/dev/null || { echo "unknown scenario: $name"; return 2; }
+  logs="$build/e2e-logs/$name"
+  rm -rf "$logs"
+  mkdir -p "$logs"
+  failures=0
+  echo "== $name"
+  for f in "$driver" "$build/bin/zep_demo_tool.exe"; do
+    [ -f "$f" ] || { echo "FAIL: $f is not built"; return 1; }
+  done
+  clean_state
+  "scenario_$name"
+  clean_state
+  if [ "$failures" -ne 0 ]; then
+    echo "== $name: $failures failed check(s); logs in $logs"
+    local err
+    for err in "$logs"/*.err; do
+      [ -f "$err" ] || continue
+      echo "-- debug strings in $(basename "$err"):"
+      grep -F 'OutputDebugStringA' "$err" | sed 's/^[0-9a-f]*:warn:seh:OutputDebugStringA /   /'
+    done
+    return 1
+  fi
+  echo "== $name: passed"
+}
+
+trap 'clean_state >/dev/null 2>&1' EXIT
+case "$1" in
+list) printf '%s\n' "${SCENARIOS[@]}"; exit 0 ;;
+all) set -- "${SCENARIOS[@]}" ;;
+esac
+status=0
+for s in "$@"; do
+  run_scenario "$s" || status=1
+done
+exit $status
