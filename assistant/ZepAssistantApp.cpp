@@ -1,0 +1,53 @@
+#include "assistant/ZepAssistantApp.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "assistant/resource.h"
+#include "shared/ZepShared.h"
+
+namespace zep {
+
+bool CZepAssistantApp::InitInstance()
+{
+    if (::FindWindowW(ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE))
+        return false;
+    ::OutputDebugStringW(L"ZepAssistant64 InitInstance");
+
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+
+    if (FAILED(::OleInitialize(nullptr))) {
+        wchar_t text[256] = {};
+        ::LoadStringW(ResourceInstance(), IDP_OLE_INIT_FAILED, text, 256);
+        ::MessageBoxW(nullptr, text, ZEP_ASSISTANT64_TITLE, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    m_bOleInitialized = true;
+
+    m_pFrame = std::make_unique<CMainFrame>();
+    m_pMainWnd = m_pFrame.get();
+    if (!m_pFrame->Create()) {
+        m_pMainWnd = nullptr;
+        return false;
+    }
+    ::ShowWindow(*m_pFrame, SW_HIDE);
+    ::UpdateWindow(*m_pFrame);
+    return true;
+}
+
+int CZepAssistantApp::ExitInstance()
+{
+    m_pMainWnd = nullptr;
+    m_pFrame.reset();
+    if (m_bOleInitialized) {
+        ::OleUninitialize();
+        m_bOleInitialized = false;
+    }
+    return CWinApp::ExitInstance();
+}
+
+}  // namespace zep
+
+// The program's single application object, run by the framework's wWinMain.
+zep::CZepAssistantApp g_assistantApp;
