@@ -1,0 +1,61 @@
+#pragma once
+
+// An owner-drawn push button whose look is one three-frame picture from the launcher's resources:
+// frame 0 normal, frame 1 pointer over it or tool running, frame 2 pressed. It tracks the pointer itself
+// and, after every paint that is not a pressed one, tells its parent synchronously whether the pointer is
+// over it (WM_BUTTON_HOVER, wParam control id, lParam 0 over / 1 away); clicks reach the parent as the
+// usual BN_CLICKED.
+// Ownership: the button owns its picture; its owner (a dialog) owns the button object.
+// Thread: user-interface thread only. The parent's WM_BUTTON_HOVER handler runs inside DrawItem and may
+// create or destroy windows.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/Button.h"
+#include "launcher/skin/SkinImage.h"
+
+namespace zep {
+
+class CImageButton : public CButton {
+public:
+    CImageButton() noexcept;
+    ~CImageButton() override;
+
+    // Creates the button as a child control with identifier `id`; callers pass no caption and style 0
+    // (or WS_VISIBLE). Load the picture afterwards: the window takes its size from it.
+    bool Create(const wchar_t* caption, DWORD style, const RECT& rect, HWND parent, UINT id) override;
+
+    // Replaces the picture by PNG resource `id` and resizes the window to one frame, keeping its top-left
+    // corner in the parent's client area; repaints at once. A missing resource leaves a button that draws
+    // nothing (0 x 0).
+    void LoadButtonImage(UINT id);
+
+    // Paints one frame into item->hDC (which stays the caller's) and reports the pointer to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+
+    // A double click is fed to the previous window procedure as a second press.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    bool m_bRunning;   // written by the running-tool watcher, which repaints the button after a change
+    bool m_bTracking;  // leave and hover tracking is armed
+    bool m_bHover;     // the pointer is over the button
+    int m_nImageWidth;
+    int m_nImageHeight;
+    int m_nFrameWidth;  // m_nImageWidth / 3
+    std::unique_ptr<SkinImage> m_pImage;
+    RECT m_rcButton;  // in the parent's client coordinates, as of the last LoadButtonImage
+    UINT m_nCtrlId;
+
+protected:
+    void PreSubclassWindow() override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    void DrawFrame(GpGraphics* graphics, int frame);
+    void ReportHover(bool over);
+};
+
+}  // namespace zep
