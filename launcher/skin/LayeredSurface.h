@@ -1,0 +1,64 @@
+#pragma once
+
+// The drawing surface of one composition of a layered window: a memory context compatible with the
+// window's device context, holding a 32-bit bottom-up DIB section cleared to fully transparent, and a
+// GDI+ graphics object on it. GDI+ writes premultiplied colour into it, the form UpdateLayeredWindow
+// takes with AC_SRC_ALPHA.
+//
+// Ownership: every GDI and GDI+ object is created by the constructor and released by the destructor, in
+// reverse order (graphics, bitmap selection, DIB section, memory context, window context); nothing
+// outlives the composition. Thread: the thread that owns the window.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "framework/GdiPlus.h"
+#include "framework/UniqueResource.h"
+
+namespace zep {
+
+class LayeredSurface {
+public:
+    // `window` null takes the screen's device context (surfaces that are only read back).
+    LayeredSurface(HWND window, SIZE size) noexcept;
+    ~LayeredSurface();
+    LayeredSurface(const LayeredSurface&) = delete;
+    LayeredSurface& operator=(const LayeredSurface&) = delete;
+
+    // False when the DIB section could not be created (for instance an empty size): nothing may then be
+    // handed to the system, and the window keeps its previous look.
+    bool Ready() const noexcept { return m_pixels != nullptr; }
+
+    // Null when GDI+ could not make a graphics object; drawing then does nothing.
+    GpGraphics* Graphics() const noexcept { return m_graphics.get(); }
+    HDC WindowDc() const noexcept { return m_windowDc.get(); }
+    HDC MemoryDc() const noexcept { return m_memoryDc.get(); }
+    HBITMAP Bitmap() const noexcept { return static_cast<HBITMAP>(m_dib.get()); }
+    SIZE Size() const noexcept { return m_size; }
+
+    // The premultiplied pixel at (x, y) from the top-left, as 0xAARRGGBB; 0 outside the surface or when
+    // it is not ready. Finishes pending drawing first.
+    std::uint32_t PixelAt(int x, int y) const noexcept;
+    // All pixels as PixelAt gives them, row by row from the top; empty when the surface is not ready.
+    std::vector<std::uint32_t> ReadPixels() const;
+
+    // UpdateLayeredWindow: the window takes this surface, at `destination` (screen), with the surface's
+    // size, per-pixel alpha and the constant alpha `alpha`.
+    bool Present(HWND window, POINT destination, BYTE alpha) const noexcept;
+
+private:
+    void Flush() const noexcept;
+
+    SIZE m_size{};
+    UniqueWindowDc m_windowDc;
+    UniqueMemoryDc m_memoryDc;
+    UniqueGdiObject m_dib;
+    std::uint32_t* m_pixels = nullptr;  // owned by m_dib
+    std::optional<ScopedSelectObject> m_selection;
+    UniqueGpGraphics m_graphics;
+};
+
+}  // namespace zep

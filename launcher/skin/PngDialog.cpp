@@ -1,0 +1,289 @@
+#include "launcher/skin/PngDialog.h"
+
+#include <wtsapi32.h>
+
+#include <new>
+
+#include "framework/WinApp.h"
+#include "launcher/config/LaunchConfig.h"
+#include "launcher/skin/DialogKeyFilter.h"
+#include "launcher/skin/LayeredSurface.h"
+#include "launcher/skin/SkinComposition.h"
+#include "launcher/tools/OpenHelp.h"
+
+namespace zep {
+namespace {
+
+constexpr WPARAM kMoveByCaption = SC_MOVE + 2;  // SC_MOVE | HTCAPTION: drag as if by the title bar
+
+// Windows 5.1 (XP); VerifyVersionInfoW because GetVersionExW is deprecated (an error under /W4 /WX).
+bool IsWindowsXp()
+{
+    OSVERSIONINFOEXW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    version.dwMajorVersion = 5;
+    version.dwMinorVersion = 1;
+    ULONGLONG mask = 0;
+    mask = ::VerSetConditionMask(mask, VER_MAJORVERSION, VER_EQUAL);
+    mask = ::VerSetConditionMask(mask, VER_MINORVERSION, VER_EQUAL);
+    return ::VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION, mask) != FALSE;
+}
+
+SIZE SizeOf(const SkinImage* image)
+{
+    return image ? SIZE{static_cast<LONG>(image->Width()), static_cast<LONG>(image->Height())} : SIZE{0, 0};
+}
+
+}  // namespace
+
+CPngDialog::CPngDialog() noexcept
+    : m_hCompanion(nullptr),
+      m_hCloseTarget(nullptr),
+      m_sizeComposition{0, 0},
+      m_sizeVertical{0, 0},
+      m_sizeHorizontal{0, 0},
+      m_ptCompanionOffset{0, 0},
+      m_bDragEnabled(true),
+      m_nStateCounts{0, 0, 0},
+      m_nStateEdge(0)
+{
+}
+
+CPngDialog::~CPngDialog()
+{
+    if (m_hWnd)
+        ::WTSUnRegisterSessionNotification(m_hWnd);
+}
+
+bool CPngDialog::Create(UINT templateId, HWND parent)
+{
+    if (!parent) {
+        CWinApp* app = CWinApp::Instance();
+        if (app && app->m_pMainWnd && app->m_pMainWnd != this)
+            parent = app->m_pMainWnd->GetSafeHwnd();
+    }
+    return CDialog::Create(templateId, parent);
+}
+
+bool CPngDialog::LoadPicture(UINT id)
+{
+    m_pPicture.reset();
+    m_pPicture = SkinImage::LoadPngResource(id);
+    if (!m_pPicture)
+        return false;
+    m_sizeComposition = SizeOf(m_pPicture.get());
+    return true;
+}
+
+bool LoadEdgeImageSets(CPngDialog& window, const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
+                       const UINT (&set3)[4])
+{
+    const UINT(*sets[kDockEdges])[4] = {&set0, &set1, &set2, &set3};
+    for (int set = 0; set < kDockEdges; ++set) {
+        for (int position = 0; position < kBackgroundVariants; ++position) {
+            std::unique_ptr<SkinImage>& slot = window.m_pBackgrounds[kBackgroundVariants * set + position];
+            slot.reset();
+            slot = SkinImage::LoadPngResource((*sets[set])[position]);
+            if (!slot)
+                return false;
+        }
+    }
+    window.m_sizeVertical = SizeOf(window.m_pBackgrounds[0].get());
+    window.m_sizeHorizontal = SizeOf(window.m_pBackgrounds[12].get());
+    return true;
+}
+
+template <typename DrawFn>
+void CPngDialog::Compose(BYTE alpha, DrawFn draw)
+{
+    if (!m_hWnd)
+        return;
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    const POINT destination{window.left, window.top};
+
+    LayeredSurface surface(m_hWnd, m_sizeComposition);
+    if (!surface.Ready())
+        return;  // the window keeps its previous look
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
+    if (!(exStyle & WS_EX_LAYERED))
+        ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    draw(surface.Graphics());
+    OnComposed(surface, alpha);
+    surface.Present(m_hWnd, destination, alpha);
+}
+
+void CPngDialog::OnComposed(const LayeredSurface&, BYTE)
+{
+}
+
+bool CPngDialog::UpdatePicture(BYTE alpha)
+{
+    if (!m_pPicture)
+        return false;
+    Compose(alpha, [this](GpGraphics* graphics) { DrawSinglePicture(graphics, m_pPicture.get(), m_sizeComposition); });
+    return true;
+}
+
+bool CPngDialog::UpdateEdgeBackground(int edge, int first, int second, int third, BYTE alpha)
+{
+    if (!m_pBackgrounds[0])
+        return false;
+    switch (BarOrientationOf(edge)) {
+    case BarOrientation::Vertical:
+        m_sizeComposition = m_sizeVertical;
+        break;
+    case BarOrientation::Horizontal:
+        m_sizeComposition = m_sizeHorizontal;
+        break;
+    case BarOrientation::None:
+        break;
+    }
+    const int counts[kBarBandCount] = {first, second, third};
+    Compose(alpha, [&](GpGraphics* graphics) {
+        DrawBarBackground(graphics, m_pBackgrounds, edge, counts, m_sizeComposition);
+    });
+    return true;
+}
+
+void CPngDialog::Repaint()
+{
+    if (m_pPicture)
+        UpdatePicture(255);
+    else
+        UpdateEdgeBackground(m_nStateEdge, m_nStateCounts[0], m_nStateCounts[1], m_nStateCounts[2], 255);
+}
+
+BOOL CPngDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    int edge = 0;
+    if (!EnsureDirectionValue(&edge))
+        return FALSE;
+
+    // Composed invisibly: the owner fades or slides the window in.
+    if (!UpdatePicture(0) && !UpdateEdgeBackground(edge, 0, 0, 0, 0))
+        return FALSE;
+
+    ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
+    return TRUE;
+}
+
+BOOL CPngDialog::DestroyWindow()
+{
+    if (m_hWnd)
+        ::WTSUnRegisterSessionNotification(m_hWnd);
+    m_pPicture.reset();
+    for (std::unique_ptr<SkinImage>& background : m_pBackgrounds)
+        background.reset();
+    return CDialog::DestroyWindow();
+}
+
+BOOL CPngDialog::PreTranslateMessage(MSG* msg)
+{
+    switch (FilterDialogKey(msg->message, msg->wParam, msg->lParam)) {
+    case DialogKeyVerdict::Untranslated:
+        return FALSE;
+    case DialogKeyVerdict::Swallow:
+        return TRUE;
+    case DialogKeyVerdict::Translate:
+        break;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+bool CPngDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        OnLButtonDown();
+        *result = 0;
+        return true;
+    case WM_MOVE:
+        Default();
+        // Signed: a parked bar lies beyond the left or top edge of the screen.
+        OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        *result = 0;
+        return true;
+    case WM_CLOSE:
+        if (m_hCloseTarget)
+            ::PostMessageW(m_hCloseTarget, WM_CLOSE, 0, 0);
+        *result = Default();
+        return true;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC)
+            Repaint();
+        *result = 0;
+        return true;
+    case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_CONSOLE_CONNECT)
+            Repaint();
+        *result = 0;
+        return true;
+    case WM_SYSCOLORCHANGE:
+        Default();
+        OnSysColorChange();
+        *result = 0;
+        return true;
+    case WM_SETTINGCHANGE:
+        Default();
+        OnSettingChange();
+        *result = 0;
+        return true;
+    case WM_HELP:
+        *result = OpenHelp() ? TRUE : FALSE;
+        return true;
+    default:
+        return CDialog::OnWndMsg(message, wParam, lParam, result);
+    }
+}
+
+void CPngDialog::OnLButtonDown()
+{
+    if (!m_bDragEnabled)
+        return;
+    // With outline dragging the window, and its companion with it, moves once at the drop instead of at
+    // every mouse step. The user's choice is restored afterwards and never written to the profile.
+    BOOL fullDrag = FALSE;
+    ::SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
+    ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, FALSE, nullptr, 0);
+    ::SendMessageW(m_hWnd, WM_SYSCOMMAND, kMoveByCaption, 0);  // returns when the drag ends
+    Default();
+    if (fullDrag)
+        ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+}
+
+void CPngDialog::OnMove(int x, int y)
+{
+    if (!m_hCompanion)
+        return;
+    ::SetWindowPos(m_hCompanion, HWND_TOP, x + m_ptCompanionOffset.x, y + m_ptCompanionOffset.y, 0, 0, SWP_NOSIZE);
+}
+
+void CPngDialog::OnSysColorChange()
+{
+    if (m_hWnd) {
+        // A nudge makes the system take the layered window's look again.
+        RECT window{};
+        ::GetWindowRect(m_hWnd, &window);
+        ::SetWindowPos(m_hWnd, HWND_TOP, window.left + 1, window.top, 0, 0, SWP_NOSIZE);
+        ::SetWindowPos(m_hWnd, HWND_TOP, window.left, window.top, 0, 0, SWP_NOSIZE);
+    }
+    Repaint();
+    if (m_hCompanion && IsWindowsXp()) {
+        ::ShowWindow(m_hCompanion, SW_HIDE);
+        ::ShowWindow(m_hCompanion, SW_SHOW);
+    }
+}
+
+void CPngDialog::OnSettingChange()
+{
+    Repaint();
+    if (m_hCompanion && IsWindowsXp()) {
+        ::Sleep(100);
+        ::UpdateWindow(m_hCompanion);
+    }
+}
+
+}  // namespace zep
