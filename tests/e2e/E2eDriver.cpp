@@ -158,7 +158,7 @@ int CountWindows(const wchar_t* title)
 {
     TitleCount state = {title, 0};
     EnumWindows(CountTitle, reinterpret_cast<LPARAM>(&state));
-    Print(L"count " + std::to_wstring(state.count) + L" text=" + Quoted(title));
+    Print(L"windows count=" + std::to_wstring(state.count) + L" text=" + Quoted(title));
     return kOk;
 }
 
