@@ -27,11 +27,19 @@ function(zep_add_resources target)
   endif()
 endfunction()
 
-# A GUI program whose entry point is the framework's wWinMain.
+# A GUI program with a wWinMain of its own.
 function(zep_gui_program target)
   if(MINGW)
     target_link_options(${target} PRIVATE -municode -mwindows)
   endif()
   zep_product_target(${target})
   zep_static_runtime(${target})
+endfunction()
+
+# A GUI program run by the framework's application object. The framework's entry point is compiled into
+# each such program: from an archive the linker would not take it, since only the C runtime, linked last,
+# asks for it.
+function(zep_framework_program target)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/framework/AppMain.cpp)
+  zep_gui_program(${target})
 endfunction()

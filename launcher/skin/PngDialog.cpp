@@ -6,6 +6,7 @@
 
 #include "framework/WinApp.h"
 #include "launcher/config/LaunchConfig.h"
+#include "launcher/dock/BarPlacement.h"
 #include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/LayeredSurface.h"
 #include "launcher/skin/SkinComposition.h"
@@ -162,8 +163,9 @@ BOOL CPngDialog::OnInitDialog()
     if (!EnsureDirectionValue(&edge))
         return FALSE;
 
-    // Composed invisibly: the owner fades or slides the window in.
-    if (!UpdatePicture(0) && !UpdateEdgeBackground(edge, 0, 0, 0, 0))
+    // Composed invisibly: the owner fades or slides the window in. A stored edge outside 0 to 3 is
+    // composed as the right edge, as the dock reads it, so the window gets its real size from the start.
+    if (!UpdatePicture(0) && !UpdateEdgeBackground(UsableDockEdge(edge), 0, 0, 0, 0))
         return FALSE;
 
     ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);

@@ -1,0 +1,11 @@
+#include "launcher/app/DockGlobals.h"
+
+namespace zep {
+
+CImageButton* g_pButtons[kDockButtonCount] = {};
+HWND g_hDockWnd = nullptr;
+HWND g_hHookTargetWnd = nullptr;
+UniqueHook g_hKeyboardHook;
+CWorkerThread* g_pRegWatchThread = nullptr;
+
+}  // namespace zep

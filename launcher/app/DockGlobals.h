@@ -1,0 +1,29 @@
+#pragma once
+
+// Process-wide state of the launcher (one launcher runs per session). Written on the user-interface
+// thread; the registry watcher only reads g_hDockWnd, and the keyboard hook g_hHookTargetWnd.
+
+#include <windows.h>
+
+#include "framework/UniqueResource.h"
+
+namespace zep {
+
+class CImageButton;
+class CWorkerThread;
+
+constexpr int kDockButtonCount = 13;
+constexpr UINT kFirstDockButton = 1000;
+
+// The dock dialog's image buttons, indexed by control identifier - 1000. Owned by the dock dialog; null
+// before it creates them and after it deletes them.
+extern CImageButton* g_pButtons[kDockButtonCount];
+// The dock dialog: target of the registry watcher's notification.
+extern HWND g_hDockWnd;
+// The dock dialog: target of the keyboard hook procedure.
+extern HWND g_hHookTargetWnd;
+extern UniqueHook g_hKeyboardHook;
+// The registry watcher's thread; owned by the dock dialog.
+extern CWorkerThread* g_pRegWatchThread;
+
+}  // namespace zep

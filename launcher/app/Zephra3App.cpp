@@ -1,0 +1,58 @@
+#include "launcher/app/Zephra3App.h"
+
+#include <commctrl.h>
+
+#include "launcher/app/Zephra3Dlg.h"
+#include "launcher/res/resource.h"
+#include "launcher/skin/PngDialog.h"
+#include "shared/ZepShared.h"
+
+namespace zep {
+
+CZephra3App::CZephra3App() = default;
+
+CZephra3App::~CZephra3App() = default;
+
+bool CZephra3App::InitInstance()
+{
+    m_hMutex.reset(::CreateMutexW(nullptr, TRUE, ZEP_INSTANCE_MUTEX));
+    if (!m_hMutex || ::GetLastError() == ERROR_ALREADY_EXISTS)
+        return false;
+
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+
+    m_gdiplus = std::make_unique<GdiplusSession>();
+
+    m_pDockDlg = std::make_unique<CZephra3Dlg>();
+    CPngDialog& background = *m_pDockDlg->m_pPngDlg;
+    m_pMainWnd = &background;
+
+    const UINT right[4] = {145, 146, 147, 148};
+    const UINT left[4] = {162, 163, 164, 165};
+    const UINT top[4] = {179, 180, 181, 182};
+    const UINT bottom[4] = {196, 197, 198, 199};
+    if (!LoadEdgeImageSets(background, right, left, top, bottom))
+        return false;
+
+    background.Create(IDD_PNG_DIALOG, nullptr);
+    // Creation runs both start-up stages; a failed dock dialog leaves the background window alone running.
+    m_pDockDlg->Create(IDD_ZEPHRA3_DIALOG, background);
+    return true;
+}
+
+int CZephra3App::ExitInstance()
+{
+    // Every GDI+ image must be gone before GDI+ is shut down: the dock dialog (and with it its background
+    // window and the skins it holds) goes first.
+    m_pDockDlg.reset();
+    m_pMainWnd = nullptr;
+    m_gdiplus.reset();
+    m_hMutex.reset();
+    return CWinApp::ExitInstance();
+}
+
+// The program's one application object.
+CZephra3App theApp;
+
+}  // namespace zep

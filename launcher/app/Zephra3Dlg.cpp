@@ -1,0 +1,216 @@
+#include "launcher/app/Zephra3Dlg.h"
+
+#include <shellapi.h>
+#include <wtsapi32.h>
+
+#include "hook/ZepHook.h"
+#include "launcher/app/DockGlobals.h"
+#include "launcher/app/KeyboardHook.h"
+#include "launcher/dock/BarPlacement.h"
+#include "launcher/dock/DockGeometry.h"
+#include "launcher/res/resource.h"
+#include "launcher/system/IsX64Windows.h"
+#include "shared/ZepShared.h"
+
+namespace zep {
+namespace {
+
+const DWORD kAssistantFirstLookMs = 500;
+const DWORD kAssistantLookIntervalMs = 100;
+const DWORD kAssistantLastLookMs = 5000;
+
+void SwapToToolWindow(HWND hwnd)
+{
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
+}
+
+}  // namespace
+
+CZephra3Dlg::CZephra3Dlg()
+    : m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                              0, 0, LR_DEFAULTSIZE | LR_SHARED))),
+      m_nAnimState(Hidden), m_rcWorkArea(), m_nScreenCx(0), m_nScreenCy(0), m_bHoverRearm(1), m_hZepAstWnd64(nullptr),
+      m_nStartupHideCount(0)
+{
+}
+
+CZephra3Dlg::~CZephra3Dlg()
+{
+    for (int i = 0; i < kDockButtonCount; ++i) {
+        g_pButtons[i] = nullptr;
+        m_buttons[i].reset();
+    }
+}
+
+bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    switch (message) {
+    case WM_PAINT:
+        if (::IsIconic(m_hWnd)) {
+            PaintMinimised();
+            *result = 0;
+            return true;
+        }
+        break;
+    case WM_QUERYDRAGICON:
+        *result = reinterpret_cast<LRESULT>(m_hIcon);
+        return true;
+    case WM_CREATE:
+        *result = OnCreate(message, wParam, lParam);
+        return true;
+    case WM_CLOSE:
+        DestroyWindow();
+        *result = m_hWnd ? Default() : 0;  // the tear-down normally leaves no window to close
+        return true;
+    default:
+        break;
+    }
+    return CCtrlDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    m_nAnimState = Moving;
+
+    CPngDialog& background = *m_pPngDlg;
+    ::ShowWindow(background, SW_HIDE);
+    SwapToToolWindow(background);
+    ::ShowWindow(background, SW_SHOW);
+    background.m_bDragEnabled = false;
+
+    ::SetWindowTextW(background, ZEP_BAR_WINDOW_TITLE);
+    ::SetWindowTextW(m_hWnd, ZEP_DOCK_WINDOW_TITLE);
+
+    ReadLaunchInfo();
+    DetectTools(*this, background);
+
+    ForegroundOffsets offsets;
+    if (ForegroundOffsetsForEdge(m_nDirection, &offsets))
+        SetForegroundOffsets(*this, offsets.offsetX, offsets.offsetY, offsets.widthChange, offsets.heightChange);
+
+    LRESULT base = 0;
+    CCtrlDialog::OnWndMsg(message, wParam, lParam, &base);
+    if (base == -1)
+        return -1;
+
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &m_rcWorkArea, 0);
+    m_nScreenCx = ::GetSystemMetrics(SM_CXSCREEN);
+    m_nScreenCy = ::GetSystemMetrics(SM_CYSCREEN);
+
+    for (int i = 0; i < kDockButtonCount; ++i) {
+        m_buttons[i] = std::make_unique<CImageButton>();
+        g_pButtons[i] = m_buttons[i].get();
+        const RECT empty = {0, 0, 0, 0};
+        m_buttons[i]->Create(L"", 0, empty, m_hWnd, kFirstDockButton + i);
+        ::ShowWindow(*m_buttons[i], SW_HIDE);
+    }
+
+    LayoutButtons(m_nDirection, *this, g_pButtons);
+
+    CoordinatePair parked;
+    if (ParkedBarPosition(m_nDirection, m_nScreenCx, m_nScreenCy, &parked))
+        ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE);
+
+    if (!StartAssistant64()) {
+        DestroyWindow();
+        return -1;
+    }
+    return 0;
+}
+
+bool CZephra3Dlg::StartAssistant64()
+{
+    if (!IsX64Windows())
+        return true;
+    const HINSTANCE started =
+        ::ShellExecuteW(nullptr, nullptr, ZEP_ASSISTANT64_EXE, nullptr, ZEP_ASSISTANT_FOLDER, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(started) <= 32) {
+        ::OutputDebugStringW(L"X64 OS execute ZepAssistant64.exe fail, Zephra will close");
+        return false;
+    }
+    ::OutputDebugStringW(L"X64 OS execute ZepAssistant64.exe succeeded");
+    // The assistant needs a moment to create its window. A quick one is found after the first half second;
+    // on a slow or busy machine it is looked for a little longer, since a launcher that misses the window
+    // runs for good without the 64-bit shell hook.
+    ::Sleep(kAssistantFirstLookMs);
+    m_hZepAstWnd64 = ::FindWindowW(ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE);
+    for (DWORD waited = kAssistantFirstLookMs; !m_hZepAstWnd64 && waited < kAssistantLastLookMs;
+         waited += kAssistantLookIntervalMs) {
+        ::Sleep(kAssistantLookIntervalMs);
+        m_hZepAstWnd64 = ::FindWindowW(ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE);
+    }
+    return true;
+}
+
+BOOL CZephra3Dlg::OnInitDialog()
+{
+    CCtrlDialog::OnInitDialog();  // tool window style, tooltips
+
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_pPngDlg->m_hCloseTarget = m_hWnd;
+    g_hDockWnd = m_hWnd;
+
+    m_pPngDlg->UpdateEdgeBackground(m_nDirection, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2], 255);
+
+    KeyboardHook::Install(m_hWnd);
+    InstallShellHook(m_hWnd);
+    ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
+
+    if (m_hZepAstWnd64) {
+        ::SendMessageW(m_hZepAstWnd64, WM_INSTALLSHELLHOOK64, 0, 0);
+        ::OutputDebugStringW(L"m_hZepAstWnd64 WM_INSTALLSHELLHOOK64");
+    }
+
+    m_nAnimState = Hidden;
+    ::InvalidateRect(nullptr, nullptr, FALSE);
+    return TRUE;
+}
+
+BOOL CZephra3Dlg::DestroyWindow()
+{
+    if (m_bTornDown)
+        return FALSE;
+    m_bTornDown = true;
+
+    KeyboardHook::Remove();
+    UnInstallShellHook();
+    if (m_hWnd)
+        ::WTSUnRegisterSessionNotification(m_hWnd);
+
+    if (HWND assistant = ::FindWindowW(ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT32_TITLE)) {
+        ::PostMessageW(assistant, WM_CLOSE, 0, 0);
+        ::OutputDebugStringW(L"m_hZepAstWnd WM_CLOSE");
+    }
+    if (m_hZepAstWnd64) {
+        ::PostMessageW(m_hZepAstWnd64, WM_UNINSTALLSHELLHOOK64, 0, 0);
+        ::PostMessageW(m_hZepAstWnd64, WM_CLOSE, 0, 0);
+        ::OutputDebugStringW(L"m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE");
+    }
+
+    for (int i = 0; i < kDockButtonCount; ++i) {
+        g_pButtons[i] = nullptr;
+        m_buttons[i].reset();
+    }
+
+    if (g_hDockWnd == m_hWnd)
+        g_hDockWnd = nullptr;
+    return CCtrlDialog::DestroyWindow();
+}
+
+void CZephra3Dlg::PaintMinimised()
+{
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+}  // namespace zep
