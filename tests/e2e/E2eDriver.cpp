@@ -196,6 +196,20 @@ int Post(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam)
     return posted ? kOk : kNo;
 }
 
+// Moves a top-level window without resizing it or changing its Z order (the bar's background window takes
+// its dialog along).
+int Move(const wchar_t* title, int x, int y)
+{
+    HWND target = FindWindowW(nullptr, title);
+    if (!target) {
+        Print(L"missing window " + Quoted(title));
+        return kNo;
+    }
+    const BOOL moved = SetWindowPos(target, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Print(std::wstring(moved ? L"moved" : L"failed") + L" hwnd=" + Hex(reinterpret_cast<ULONG_PTR>(target)));
+    return moved ? kOk : kNo;
+}
+
 // Waits until the window's thread runs its message loop again: start-up work that holds the thread
 // (sleeps, synchronous sends) is over once a WM_NULL comes back.
 int WaitIdle(const wchar_t* title, DWORD timeoutMs)
@@ -385,6 +399,7 @@ int Usage()
           L"  rect <title> [class]                           wait-rect <title> <x> <y> <w> <h> <timeoutMs>\n"
           L"  count-windows <title>                          wait-idle <title> <timeoutMs>\n"
           L"  post <title> <message> [wParam lParam]         key-dock\n"
+          L"  move <title> <x> <y>\n"
           L"  child-buttons <title>                          point-at <title> <childId>\n"
           L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>");
@@ -416,6 +431,8 @@ int Run(int argc, wchar_t** argv)
                     n == 4 ? static_cast<LPARAM>(ToLong(a[3])) : 0);
     }
     if (command == L"key-dock" && n == 0) return KeyDock();
+    if (command == L"move" && n == 3)
+        return Move(a[0], static_cast<int>(ToLong(a[1])), static_cast<int>(ToLong(a[2])));
     if (command == L"child-buttons" && n == 1) return ChildButtons(a[0]);
     if (command == L"point-at" && n == 2) return PointAt(a[0], static_cast<int>(ToLong(a[1])));
     if (command == L"mutex-free" && n == 1) return MutexFree(a[0]);
