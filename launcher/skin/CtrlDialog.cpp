@@ -1,6 +1,5 @@
 #include "launcher/skin/CtrlDialog.h"
 
-#include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/PngDialog.h"
 #include "launcher/tools/OpenHelp.h"
 
@@ -50,15 +49,7 @@ BOOL CCtrlDialog::OnInitDialog()
 BOOL CCtrlDialog::PreTranslateMessage(MSG* msg)
 {
     m_toolTip.RelayEvent(msg);
-    switch (FilterDialogKey(msg->message, msg->wParam, msg->lParam)) {
-    case DialogKeyVerdict::Untranslated:
-        return FALSE;
-    case DialogKeyVerdict::Swallow:
-        return TRUE;
-    case DialogKeyVerdict::Translate:
-        break;
-    }
-    return CDialog::PreTranslateMessage(msg);
+    return CPngDialog::TranslateDialogKeys(*this, msg);
 }
 
 LRESULT CCtrlDialog::OnCreate()

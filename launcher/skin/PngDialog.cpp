@@ -182,7 +182,7 @@ BOOL CPngDialog::DestroyWindow()
     return CDialog::DestroyWindow();
 }
 
-BOOL CPngDialog::PreTranslateMessage(MSG* msg)
+BOOL CPngDialog::TranslateDialogKeys(CDialog& dialog, MSG* msg)
 {
     switch (FilterDialogKey(msg->message, msg->wParam, msg->lParam)) {
     case DialogKeyVerdict::Untranslated:
@@ -192,7 +192,12 @@ BOOL CPngDialog::PreTranslateMessage(MSG* msg)
     case DialogKeyVerdict::Translate:
         break;
     }
-    return CDialog::PreTranslateMessage(msg);
+    return dialog.CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CPngDialog::PreTranslateMessage(MSG* msg)
+{
+    return TranslateDialogKeys(*this, msg);
 }
 
 bool CPngDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

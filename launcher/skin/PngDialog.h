@@ -50,6 +50,9 @@ public:
     // Ends the session notifications, deletes every picture, then destroys the window.
     BOOL DestroyWindow() override;
     BOOL PreTranslateMessage(MSG* msg) override;
+    // The key filter of both window kinds of a pair (Enter and Escape untranslated, Alt+F4 swallowed),
+    // then the dialog's own translation.
+    static BOOL TranslateDialogKeys(CDialog& dialog, MSG* msg);
 
     HWND m_hCompanion;    // control dialog riding on this window, set by it at its creation
     HWND m_hCloseTarget;  // told with a posted WM_CLOSE when this window is asked to close

@@ -15,7 +15,7 @@ constexpr int kSkinPictureCount = (kLastEdgePicture - kFirstEdgePicture + 1) + (
 constexpr int kVerticalBarWidth = 133;
 constexpr int kVerticalBarHeight = 1040;
 
-struct SkinPictureSpec {
+struct SkinPictureShape {
     int width;
     int height;
     int frames;   // 1, or 3 side by side
@@ -41,6 +41,6 @@ constexpr int ButtonPictureId(int edge, int controlId)
 }
 
 // Size and layout of a catalogue picture; false for an identifier outside the catalogue.
-bool FindSkinPicture(int id, SkinPictureSpec* spec);
+bool FindSkinPicture(int id, SkinPictureShape* shape);
 
 }  // namespace zep

@@ -167,7 +167,7 @@ expect_buttons() { # "id:x,y,w,h" ...
   listing="$(drv child-buttons "Zephra Foreground")" || { fail "no dock dialog"; return; }
   printf '%s\n' "$listing" >"$logs/buttons.txt"
   declare -A want_of=()
-  for spec in "$@"; do want_of[${spec%%:*}]="${spec#*:}"; done
+  for entry in "$@"; do want_of[${entry%%:*}]="${entry#*:}"; done
   for id in $(seq 1000 1012); do
     line="$(grep -E "^child id=$id " <<<"$listing")"
     if [ -z "$line" ]; then

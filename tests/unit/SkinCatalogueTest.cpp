@@ -39,7 +39,7 @@ TEST(SkinCatalogueTest, ShapesOfThePictures)
     struct Case {
         int id;
         bool known;
-        SkinPictureSpec spec;
+        SkinPictureShape shape;
     };
     const Case cases[] = {
         {144, false, {}},
@@ -66,14 +66,14 @@ TEST(SkinCatalogueTest, ShapesOfThePictures)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        SkinPictureSpec spec{};
-        ASSERT_EQ(c.known, FindSkinPicture(c.id, &spec));
+        SkinPictureShape shape{};
+        ASSERT_EQ(c.known, FindSkinPicture(c.id, &shape));
         if (!c.known)
             continue;
-        EXPECT_EQ(c.spec.width, spec.width);
-        EXPECT_EQ(c.spec.height, spec.height);
-        EXPECT_EQ(c.spec.frames, spec.frames);
-        EXPECT_EQ(c.spec.alpha, spec.alpha);
+        EXPECT_EQ(c.shape.width, shape.width);
+        EXPECT_EQ(c.shape.height, shape.height);
+        EXPECT_EQ(c.shape.frames, shape.frames);
+        EXPECT_EQ(c.shape.alpha, shape.alpha);
     }
 }
 

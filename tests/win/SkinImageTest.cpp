@@ -35,26 +35,26 @@ TEST(SkinImageTest, EveryCataloguePictureDecodesWithItsSizeFramesAndAlpha)
     ASSERT_EQ(87, kSkinPictureCount);
     for (int id : ids) {
         SCOPED_TRACE(id);
-        SkinPictureSpec spec;
-        ASSERT_TRUE(FindSkinPicture(id, &spec));
+        SkinPictureShape shape;
+        ASSERT_TRUE(FindSkinPicture(id, &shape));
         std::unique_ptr<SkinImage> image = SkinImage::LoadPngResource(static_cast<UINT>(id));
         ASSERT_TRUE(image);
         ASSERT_EQ(Gdiplus::Ok, image->LastStatus());
-        EXPECT_EQ(static_cast<UINT>(spec.width), image->Width());
-        EXPECT_EQ(static_cast<UINT>(spec.height), image->Height());
-        EXPECT_EQ(0, spec.width % spec.frames) << "frames must divide the width";
+        EXPECT_EQ(static_cast<UINT>(shape.width), image->Width());
+        EXPECT_EQ(static_cast<UINT>(shape.height), image->Height());
+        EXPECT_EQ(0, shape.width % shape.frames) << "frames must divide the width";
 
         Gdiplus::PixelFormat format = 0;
         ASSERT_EQ(Gdiplus::Ok, gdip::GdipGetImagePixelFormat(image->Native(), &format));
-        EXPECT_EQ(spec.alpha, (format & PixelFormatAlpha) != 0) << std::hex << format;
+        EXPECT_EQ(shape.alpha, (format & PixelFormatAlpha) != 0) << std::hex << format;
 
         // Pictures with alpha have transparent parts (the bar's rounded outer side, the line's
         // surroundings); the opaque ones have none.
         bool anyTransparent = false;
-        for (int y = 0; y < spec.height && !anyTransparent; y += 3)
-            for (int x = 0; x < spec.width && !anyTransparent; x += 3)
+        for (int y = 0; y < shape.height && !anyTransparent; y += 3)
+            for (int x = 0; x < shape.width && !anyTransparent; x += 3)
                 anyTransparent = AlphaAt(*image, x, y) < 255;
-        if (!spec.alpha)
+        if (!shape.alpha)
             EXPECT_FALSE(anyTransparent);
     }
 }
