@@ -59,6 +59,9 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_CREATE:
         *result = OnCreate(message, wParam, lParam);
         return true;
+    case WM_REGISTRY_CHANGED:
+        *result = RebuildBar(*this, *this, g_pButtons);
+        return true;
     case WM_CLOSE:
         DestroyWindow();
         *result = m_hWnd ? Default() : 0;  // the tear-down normally leaves no window to close

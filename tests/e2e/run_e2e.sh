@@ -22,6 +22,7 @@ SCENARIOS=(
   parked_edge_0 parked_edge_1 parked_edge_2 parked_edge_3
   buttons_subset_right buttons_subset_top buttons_none_left buttons_all_bottom
   second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
+  rebuild_after_registry_change
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -340,6 +341,23 @@ scenario_direction_out_of_range() {
   expect_rect "Zephra" 1920 20 133 1040
   expect_rect "Zephra Foreground" 1920 235 133 600
   expect_buttons 1000:53,533,48,48 1001:53,479,48,48 1002:53,425,48,48 1003:53,351,48,48 1004:53,297,48,48 \
+    1005:53,243,48,48 1006:53,129,48,48 1007:53,75,48,48 1010:53,21,48,48 1011:82,207,27,27 1012:45,207,27,27
+  close_launcher
+}
+
+# A tool uninstalled while the launcher runs: the registry change notice rebuilds the bar, the tool's button
+# goes and the rest of its group moves to the places of the smaller layout.
+scenario_rebuild_after_registry_change() {
+  install_demo --edge 0 || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_buttons 1000:53,533,48,48 1001:53,479,48,48 1002:53,425,48,48 1003:53,351,48,48 1004:53,297,48,48 \
+    1005:53,243,48,48 1006:53,129,48,48 1007:53,75,48,48 1010:53,21,48,48 1011:82,207,27,27 1012:45,207,27,27
+  "$wine_run" reg delete 'HKLM\Software\Zephra' /v ZepBright /f </dev/null >/dev/null 2>&1 ||
+    fail "could not remove the registry value of ZepBright"
+  drv post "Zephra Foreground" 2029 >/dev/null || fail "could not post the registry change notice"
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_buttons 1001:53,506,48,48 1002:53,452,48,48 1003:53,351,48,48 1004:53,297,48,48 \
     1005:53,243,48,48 1006:53,129,48,48 1007:53,75,48,48 1010:53,21,48,48 1011:82,207,27,27 1012:45,207,27,27
   close_launcher
 }
