@@ -201,6 +201,11 @@ parked_edge() { # edge, bar x y w h, dialog x y w h
   expect_tool_window "Zephra"
   expect_tool_window "Zephra Foreground"
   expect_window_count "Zephra" 1
+  # The section names of the ten slots and of the alternative tool, as read from LaunchInfo.ini.
+  local name
+  for name in ZepBright ZepSaver ZepAir ZepMix ZepCam ZepTouch ZepGlow ZepSnap ZepShare ZepCast ZepGlowLite; do
+    expect_log "$logs/launcher.err" "$name"
+  done
   close_launcher
 }
 scenario_parked_edge_0() { parked_edge 0 1920 20 133 1040 1920 235 133 600; }
