@@ -7,7 +7,10 @@
 #include "launcher/app/DockGlobals.h"
 #include "launcher/app/KeyboardHook.h"
 #include "launcher/dock/BarPlacement.h"
+#include "launcher/dock/BarSlider.h"
 #include "launcher/dock/DockGeometry.h"
+#include "launcher/dock/DockKey.h"
+#include "launcher/dock/SlideStep.h"
 #include "launcher/res/resource.h"
 #include "launcher/system/IsX64Windows.h"
 #include "shared/ZepShared.h"
@@ -19,11 +22,7 @@ const DWORD kAssistantFirstLookMs = 500;
 const DWORD kAssistantLookIntervalMs = 100;
 const DWORD kAssistantLastLookMs = 5000;
 
-void SwapToToolWindow(HWND hwnd)
-{
-    const LONG_PTR exStyle = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, (exStyle & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
-}
+const UINT kSlideTickMs = 10;
 
 }  // namespace
 
@@ -62,6 +61,11 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_REGISTRY_CHANGED:
         *result = RebuildBar(*this, *this, g_pButtons);
         return true;
+    case WM_TIMER:
+        if (!OnSlideTimer(wParam))
+            break;
+        *result = 0;
+        return true;
     case WM_CLOSE:
         DestroyWindow();
         *result = m_hWnd ? Default() : 0;  // the tear-down normally leaves no window to close
@@ -77,9 +81,7 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     m_nAnimState = Moving;
 
     CPngDialog& background = *m_pPngDlg;
-    ::ShowWindow(background, SW_HIDE);
-    SwapToToolWindow(background);
-    ::ShowWindow(background, SW_SHOW);
+    CBarSlider::SetTaskbarButton(background, false);
     background.m_bDragEnabled = false;
 
     ::SetWindowTextW(background, ZEP_BAR_WINDOW_TITLE);
@@ -201,6 +203,72 @@ BOOL CZephra3Dlg::DestroyWindow()
     if (g_hDockWnd == m_hWnd)
         g_hDockWnd = nullptr;
     return CCtrlDialog::DestroyWindow();
+}
+
+BOOL CZephra3Dlg::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_KEYBOARD_EVENT && msg->hwnd == m_hWnd &&
+        IsDockKeyRelease(static_cast<unsigned long>(msg->wParam), static_cast<unsigned long>(msg->lParam))) {
+        ToggleDock();
+        return TRUE;
+    }
+    return CCtrlDialog::PreTranslateMessage(msg);
+}
+
+void CZephra3Dlg::ToggleDock()
+{
+    if (m_nAnimState == Hidden)
+        StartReveal();
+    else if (m_nAnimState == Shown)
+        StartHide();
+}
+
+void CZephra3Dlg::StartReveal()
+{
+    m_nStartupHideCount = 6;
+    HWND background = m_pPngDlg->GetSafeHwnd();
+    ::ShowWindow(background, SW_SHOW);
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    CBarSlider::SetTaskbarButton(background, true);
+    BringDockToFront();
+    if (IsDockEdge(m_nDirection))
+        ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_nDirection, true)), kSlideTickMs, nullptr);
+    if (CImageButton* settings = g_pButtons[kSettingsButton - kFirstDockButton])
+        ::InvalidateRect(*settings, nullptr, TRUE);
+}
+
+void CZephra3Dlg::StartHide()
+{
+    CBarSlider::SetTaskbarButton(m_pPngDlg->GetSafeHwnd(), false);
+    CBarSlider::EnableButtons(g_pButtons, false);
+    if (IsDockEdge(m_nDirection))
+        ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_nDirection, false)), kSlideTickMs, nullptr);
+}
+
+void CZephra3Dlg::BringDockToFront()
+{
+    CBarSlider::BringToFront(m_pPngDlg->GetSafeHwnd());
+}
+
+bool CZephra3Dlg::OnSlideTimer(UINT_PTR id)
+{
+    if (id > 31 || !IsSlideCode(static_cast<int>(id)))
+        return false;
+    const int code = static_cast<int>(id);
+    m_nAnimState = Moving;
+    if (!CBarSlider::Step(*this, code, m_rcWorkArea))
+        return true;
+    if (IsRevealCode(code)) {
+        ::KillTimer(m_hWnd, id);
+        CBarSlider::EnableButtons(g_pButtons, true);
+        m_nAnimState = Shown;
+    } else {
+        ::ShowWindow(m_pPngDlg->GetSafeHwnd(), SW_HIDE);
+        ::ShowWindow(m_hWnd, SW_HIDE);
+        ::KillTimer(m_hWnd, id);
+        m_nAnimState = Hidden;
+    }
+    return true;
 }
 
 void CZephra3Dlg::PaintMinimised()

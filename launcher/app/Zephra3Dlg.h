@@ -27,6 +27,20 @@ public:
     BOOL OnInitDialog() override;
     // Tear-down; destroying the background window ends the message loop.
     BOOL DestroyWindow() override;
+    // A release of the dock key (posted by the keyboard hook) toggles the bar and counts as handled; the
+    // rest goes to the control dialog's pre-translation.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // Hidden: reveal; Shown: hide; Moving: nothing.
+    void ToggleDock();
+    // Shows both windows, gives the background window a taskbar button, brings it to the front and starts
+    // the reveal timer of the edge. The bar state stays Hidden until the first tick.
+    void StartReveal();
+    // Takes the background window's taskbar button away, disables the buttons and starts the hide timer of
+    // the edge. The bar state stays Shown until the first tick.
+    void StartHide();
+    // Puts the background window in front of the foreground window.
+    void BringDockToFront();
 
     HICON m_hIcon;
     CHook m_hook;
@@ -44,6 +58,8 @@ protected:
 private:
     // First start-up stage (WM_CREATE); -1 fails the creation.
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
+    // A slide tick (timer ids 0, 1, 10, 11, 20, 21, 30, 31). False for any other timer.
+    bool OnSlideTimer(UINT_PTR id);
     // Starts ZepAssistant64 on x64 Windows and looks for its window. False when it could not be started.
     bool StartAssistant64();
     void PaintMinimised();

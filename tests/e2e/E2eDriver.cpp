@@ -284,7 +284,8 @@ int ChildButtons(const wchar_t* title)
         Print(L"child id=" + std::to_wstring(GetDlgCtrlID(child)) + L" visible=" +
               std::to_wstring((style & WS_VISIBLE) ? 1 : 0) + L" x=" + std::to_wstring(rc.left) + L" y=" +
               std::to_wstring(rc.top) + L" w=" + std::to_wstring(rc.right - rc.left) + L" h=" +
-              std::to_wstring(rc.bottom - rc.top) + L" class=" + Quoted(ClassOf(child)));
+              std::to_wstring(rc.bottom - rc.top) + L" disabled=" + std::to_wstring((style & WS_DISABLED) ? 1 : 0) +
+              L" class=" + Quoted(ClassOf(child)));
     }
     return kOk;
 }

@@ -23,6 +23,7 @@ SCENARIOS=(
   buttons_subset_right buttons_subset_top buttons_none_left buttons_all_bottom
   second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
   rebuild_after_registry_change
+  dock_key_slide_right dock_key_slide_left dock_key_slide_top dock_key_slide_bottom
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -366,6 +367,53 @@ scenario_rebuild_after_registry_change() {
     1005:53,243,48,48 1006:53,129,48,48 1007:53,75,48,48 1010:53,21,48,48 1011:82,207,27,27 1012:45,207,27,27
   close_launcher
 }
+
+# The dock key slides the bar in from its parked position to its shown one (122 of its 133 pixels inside
+# the work area, which under Xvfb is the whole 1920 x 1080 screen), with a taskbar button and all 13
+# buttons enabled; pressed again it slides the bar back out, both windows hidden, buttons disabled.
+expect_pair_visible() { # visible (0 or 1)
+  local title
+  for title in "Zephra" "Zephra Foreground"; do
+    expect_eq "\"$title\" visible" "$(field "$(drv rect "$title")" visible)" "$1"
+  done
+}
+expect_buttons_disabled() { # disabled (0 or 1)
+  local listing id
+  listing="$(drv child-buttons "Zephra Foreground")" || { fail "no dock dialog"; return; }
+  for id in $(seq 1000 1012); do
+    expect_eq "button $id disabled" "$(field "$(grep -E "^child id=$id " <<<"$listing")" disabled)" "$1"
+  done
+}
+dock_key_slide() { # edge, parked x y, shown x y, w h
+  install_demo --edge "$1" || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_rect "Zephra" "$2" "$3" "$6" "$7"
+  drv key-dock >/dev/null || fail "could not send the dock key"
+  expect_rect "Zephra" "$4" "$5" "$6" "$7"
+  # The dock dialog rides on the middle 600 pixels of the bar.
+  if (( $1 < 2 )); then expect_rect "Zephra Foreground" "$4" $(($5 + 215)) 133 600
+  else expect_rect "Zephra Foreground" $(($4 + 215)) "$5" 600 133; fi
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_pair_visible 1
+  expect_buttons_disabled 0
+  local ex
+  ex="$(field "$(drv rect "Zephra")" exstyle)"
+  if (( ex & WS_EX_APPWINDOW )) && ! (( ex & WS_EX_TOOLWINDOW )); then echo "ok: revealed bar has a taskbar button"
+  else fail "revealed bar extended style $ex: want WS_EX_APPWINDOW set and WS_EX_TOOLWINDOW clear"; fi
+
+  drv key-dock >/dev/null || fail "could not send the dock key"
+  expect_rect "Zephra" "$2" "$3" "$6" "$7"
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_pair_visible 0
+  expect_buttons_disabled 1
+  expect_tool_window "Zephra"
+  close_launcher
+}
+scenario_dock_key_slide_right() { dock_key_slide 0 1920 20 1798 20 133 1040; }
+scenario_dock_key_slide_left() { dock_key_slide 1 -133 20 -11 20 133 1040; }
+scenario_dock_key_slide_top() { dock_key_slide 2 440 -133 440 -11 1040 133; }
+scenario_dock_key_slide_bottom() { dock_key_slide 3 440 1080 440 958 1040 133; }
 
 # ---- runner ---------------------------------------------------------------------------------------------
 
