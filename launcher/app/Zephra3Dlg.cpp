@@ -160,6 +160,8 @@ BOOL CZephra3Dlg::OnInitDialog()
 
     m_pPngDlg->UpdateEdgeBackground(m_nDirection, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2], 255);
 
+    // The button-layer mirror, the registry watcher and the shell listener start here, in this order,
+    // before the hooks are placed.
     KeyboardHook::Install(m_hWnd);
     InstallShellHook(m_hWnd);
     ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
