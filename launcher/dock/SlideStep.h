@@ -4,16 +4,9 @@
 // Positions are those of the background window's top-left corner in screen pixels.
 
 #include "launcher/config/CoordinatePair.h"
+#include "launcher/dock/BarPlacement.h"
 
 namespace zep {
-
-// The work area of the primary screen (right and bottom exclusive, as a RECT).
-struct WorkArea {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
 
 // Where the bar stands when revealed on `edge`: 122 of its 133 pixels inside the work area, centred along
 // the screen edge. False (and *position untouched) for an edge outside 0 to 3.
