@@ -2,7 +2,7 @@
 
 namespace zep {
 
-CImageButton* g_pButtons[kDockButtonCount] = {};
+CImageButton* g_pButtons[kDockButtons] = {};
 HWND g_hDockWnd = nullptr;
 HWND g_hHookTargetWnd = nullptr;
 UniqueHook g_hKeyboardHook;

@@ -6,18 +6,17 @@
 #include <windows.h>
 
 #include "framework/UniqueResource.h"
+#include "launcher/dock/LayoutPlan.h"
 
 namespace zep {
 
 class CImageButton;
 class CWorkerThread;
 
-constexpr int kDockButtonCount = 13;
-constexpr UINT kFirstDockButton = 1000;
 
 // The dock dialog's image buttons, indexed by control identifier - 1000. Owned by the dock dialog; null
 // before it creates them and after it deletes them.
-extern CImageButton* g_pButtons[kDockButtonCount];
+extern CImageButton* g_pButtons[kDockButtons];
 // The dock dialog: target of the registry watcher's notification.
 extern HWND g_hDockWnd;
 // The dock dialog: target of the keyboard hook procedure.

@@ -36,7 +36,7 @@ CZephra3Dlg::CZephra3Dlg()
 
 CZephra3Dlg::~CZephra3Dlg()
 {
-    for (int i = 0; i < kDockButtonCount; ++i) {
+    for (int i = 0; i < kDockButtons; ++i) {
         g_pButtons[i] = nullptr;
         m_buttons[i].reset();
     }
@@ -103,11 +103,11 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     m_nScreenCx = ::GetSystemMetrics(SM_CXSCREEN);
     m_nScreenCy = ::GetSystemMetrics(SM_CYSCREEN);
 
-    for (int i = 0; i < kDockButtonCount; ++i) {
+    for (int i = 0; i < kDockButtons; ++i) {
         m_buttons[i] = std::make_unique<CImageButton>();
         g_pButtons[i] = m_buttons[i].get();
         const RECT empty = {0, 0, 0, 0};
-        m_buttons[i]->Create(L"", 0, empty, m_hWnd, kFirstDockButton + i);
+        m_buttons[i]->Create(L"", 0, empty, m_hWnd, kFirstDockButtonId + i);
         ::ShowWindow(*m_buttons[i], SW_HIDE);
     }
 
@@ -197,7 +197,7 @@ BOOL CZephra3Dlg::DestroyWindow()
         ::OutputDebugStringW(L"m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE");
     }
 
-    for (int i = 0; i < kDockButtonCount; ++i) {
+    for (int i = 0; i < kDockButtons; ++i) {
         g_pButtons[i] = nullptr;
         m_buttons[i].reset();
     }
@@ -235,7 +235,7 @@ void CZephra3Dlg::StartReveal()
     BringDockToFront();
     if (IsDockEdge(m_nDirection))
         ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_nDirection, true)), kSlideTickMs, nullptr);
-    if (CImageButton* settings = g_pButtons[kSettingsButton - kFirstDockButton])
+    if (CImageButton* settings = g_pButtons[kSettingsButton - kFirstDockButtonId])
         ::InvalidateRect(*settings, nullptr, TRUE);
 }
 

@@ -64,7 +64,7 @@ private:
     bool StartAssistant64();
     void PaintMinimised();
 
-    std::unique_ptr<CImageButton> m_buttons[13];
+    std::unique_ptr<CImageButton> m_buttons[kDockButtons];
     bool m_bTornDown = false;
 };
 

@@ -6,16 +6,10 @@
 
 #include <windows.h>
 
-#include "launcher/config/CoordinatePair.h"
+#include "launcher/config/ConfigLimits.h"
 #include "launcher/config/LaunchEntry.h"
 
 namespace zep {
-
-constexpr int kToolSlots = 10;
-constexpr int kDockEdges = 4;
-constexpr int kLayouts = 3;
-constexpr int kPositionKeys = 9;
-constexpr int kSettingButtons = 5;
 
 // What the dock dialog keeps of the configuration. The dock dialog derives from this class, so the
 // members below are the dock dialog's own.
@@ -38,7 +32,7 @@ public:
     wchar_t m_szAppName61[kPathChars];
     LaunchEntry m_LaunchEntry[kToolSlots];
     // [edge][layout - 1][key]: top-left of a button in background-window pixels.
-    CoordinatePair m_ptCtrlPos[kDockEdges][kLayouts][kPositionKeys];
+    PositionTable m_ptCtrlPos;
     wchar_t m_szInstallPath[kToolSlots][kPathChars];
     wchar_t m_szInstallPath61[kPathChars];
     int m_nDirection;

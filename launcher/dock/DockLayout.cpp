@@ -1,7 +1,5 @@
 #include "launcher/dock/DockLayout.h"
 
-#include <type_traits>
-
 #include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/ToolPresence.h"
 #include "launcher/skin/CtrlDialog.h"
@@ -9,10 +7,6 @@
 #include "launcher/skin/PngDialog.h"
 
 namespace zep {
-
-static_assert(std::is_same<decltype(CLaunchConfig::m_ptCtrlPos), PositionTable>::value,
-              "the layout plan reads the configuration's position table as it is");
-static_assert(kPresenceSlots == kToolSlots, "one presence flag per tool slot");
 
 CDockLayout::CDockLayout() noexcept : m_bInstalled{}, m_nGroupCount{} {}
 

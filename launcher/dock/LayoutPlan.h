@@ -3,7 +3,7 @@
 // Which picture each of the 13 dock buttons shows on an edge, and which buttons are placed where.
 // Pure logic: no Windows headers.
 
-#include "launcher/config/CoordinatePair.h"
+#include "launcher/config/ConfigLimits.h"
 #include "launcher/dock/ToolGroups.h"
 
 namespace zep {
@@ -13,8 +13,6 @@ constexpr int kFirstDockButtonId = 1000;
 constexpr int kSettingsButton = 1011;
 constexpr int kHideButton = 1012;
 
-// The launch configuration's button places: [edge][layout - 1][key], background-window pixels.
-using PositionTable = CoordinatePair[4][3][9];
 
 enum class ButtonAction {
     Keep,   // left as it is

@@ -5,9 +5,11 @@
 // Slots 0 to 9 stand behind buttons 1000 to 1009, in groups 0 to 2, 3 to 5 and 6 to 9. Presence flag 10
 // stands for the combined button 1010, shown in place of 1008 and 1009 when slots 8 and 9 are both present.
 
+#include "launcher/config/ConfigLimits.h"
+
 namespace zep {
 
-constexpr int kPresenceSlots = 10;
+constexpr int kPresenceSlots = kToolSlots;
 constexpr int kPresenceFlags = 11;
 constexpr int kCombinedFlag = 10;
 constexpr int kSlotGroups = 3;
