@@ -29,8 +29,7 @@ const UINT kSlideTickMs = 10;
 CZephra3Dlg::CZephra3Dlg()
     : m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED))),
-      m_nAnimState(Hidden), m_rcWorkArea(), m_nScreenCx(0), m_nScreenCy(0), m_bHoverRearm(1), m_hZepAstWnd64(nullptr),
-      m_nStartupHideCount(0)
+      m_rcWorkArea(), m_nScreenCx(0), m_nScreenCy(0), m_hZepAstWnd64(nullptr), m_nStartupHideCount(0)
 {
 }
 
@@ -59,10 +58,16 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         *result = OnCreate(message, wParam, lParam);
         return true;
     case WM_REGISTRY_CHANGED:
-        *result = RebuildBar(*this, *this, g_pButtons);
+        *result = m_layout.RebuildBar(m_config, *this, g_pButtons);
+        return true;
+    case WM_BUTTON_HOVER:
+        Carry(m_dock.HoverReported(static_cast<int>(wParam), static_cast<long>(lParam)));
+        *result = 0;
         return true;
     case WM_TIMER:
-        if (!OnSlideTimer(wParam))
+        if (wParam == kPanelCloseTimer)
+            Carry(m_dock.PanelTimerTicked());
+        else if (!OnSlideTimer(wParam))
             break;
         *result = 0;
         return true;
@@ -78,7 +83,7 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
 
 LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    m_nAnimState = Moving;
+    m_dock.StartupBegins();
 
     CPngDialog& background = *m_pPngDlg;
     CBarSlider::SetTaskbarButton(background, false);
@@ -87,12 +92,12 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     ::SetWindowTextW(background, ZEP_BAR_WINDOW_TITLE);
     ::SetWindowTextW(m_hWnd, ZEP_DOCK_WINDOW_TITLE);
 
-    ReadLaunchInfo();
-    DetectTools(*this, background);
+    m_config.ReadLaunchInfo();
+    m_layout.DetectTools(m_config, background);
 
     ForegroundOffsets offsets;
-    if (ForegroundOffsetsForEdge(m_nDirection, &offsets))
-        SetForegroundOffsets(*this, offsets.offsetX, offsets.offsetY, offsets.widthChange, offsets.heightChange);
+    if (ForegroundOffsetsForEdge(m_config.m_nDirection, &offsets))
+        CDockLayout::SetForegroundOffsets(*this, offsets.offsetX, offsets.offsetY, offsets.widthChange, offsets.heightChange);
 
     LRESULT base = 0;
     CCtrlDialog::OnWndMsg(message, wParam, lParam, &base);
@@ -111,10 +116,10 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
         ::ShowWindow(*m_buttons[i], SW_HIDE);
     }
 
-    LayoutButtons(m_nDirection, *this, g_pButtons);
+    m_layout.LayoutButtons(m_config.m_nDirection, m_config, g_pButtons);
 
     CoordinatePair parked;
-    if (ParkedBarPosition(m_nDirection, m_nScreenCx, m_nScreenCy, &parked))
+    if (ParkedBarPosition(m_config.m_nDirection, m_nScreenCx, m_nScreenCy, &parked))
         ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE);
 
     if (!StartAssistant64()) {
@@ -158,7 +163,8 @@ BOOL CZephra3Dlg::OnInitDialog()
     m_pPngDlg->m_hCloseTarget = m_hWnd;
     g_hDockWnd = m_hWnd;
 
-    m_pPngDlg->UpdateEdgeBackground(m_nDirection, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2], 255);
+    m_pPngDlg->UpdateEdgeBackground(m_config.m_nDirection, m_layout.m_nGroupCount[0], m_layout.m_nGroupCount[1],
+                                    m_layout.m_nGroupCount[2], 255);
 
     // The button-layer mirror, the registry watcher and the shell listener start here, in this order,
     // before the hooks are placed.
@@ -171,7 +177,7 @@ BOOL CZephra3Dlg::OnInitDialog()
         ::OutputDebugStringW(L"m_hZepAstWnd64 WM_INSTALLSHELLHOOK64");
     }
 
-    m_nAnimState = Hidden;
+    m_dock.StartupEnds();
     ::InvalidateRect(nullptr, nullptr, FALSE);
     return TRUE;
 }
@@ -197,6 +203,7 @@ BOOL CZephra3Dlg::DestroyWindow()
         ::OutputDebugStringW(L"m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE");
     }
 
+    m_panel.Close(false, nullptr);
     for (int i = 0; i < kDockButtons; ++i) {
         g_pButtons[i] = nullptr;
         m_buttons[i].reset();
@@ -210,19 +217,74 @@ BOOL CZephra3Dlg::DestroyWindow()
 BOOL CZephra3Dlg::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == WM_KEYBOARD_EVENT && msg->hwnd == m_hWnd &&
-        IsDockKeyRelease(static_cast<unsigned long>(msg->wParam), static_cast<unsigned long>(msg->lParam))) {
-        ToggleDock();
+        IsDockKeyRelease(static_cast<unsigned long>(msg->wParam), static_cast<unsigned long>(msg->lParam)) &&
+        ToggleDock())
         return TRUE;
-    }
     return CCtrlDialog::PreTranslateMessage(msg);
 }
 
-void CZephra3Dlg::ToggleDock()
+bool CZephra3Dlg::ToggleDock()
 {
-    if (m_nAnimState == Hidden)
+    DockCommands commands;
+    if (!m_dock.DockKeyReleased(&commands))
+        return false;
+    Carry(commands);
+    return true;
+}
+
+void CZephra3Dlg::StartHide()
+{
+    Carry(m_dock.HideButton());
+}
+
+void CZephra3Dlg::Carry(const DockCommands& commands)
+{
+    const HWND background = m_pPngDlg ? m_pPngDlg->GetSafeHwnd() : nullptr;
+    if (commands.startReveal)
         StartReveal();
-    else if (m_nAnimState == Shown)
-        StartHide();
+    if (commands.startHide)
+        CBarSlider::SetTaskbarButton(background, false);
+
+    switch (commands.panelTimer) {
+    case PanelTimerCommand::Start:
+        ::SetTimer(m_hWnd, kPanelCloseTimer, kPanelCloseDelayMs, nullptr);  // a running one starts over
+        break;
+    case PanelTimerCommand::Kill:
+        ::KillTimer(m_hWnd, kPanelCloseTimer);
+        break;
+    case PanelTimerCommand::Keep:
+        break;
+    }
+    switch (commands.panel) {
+    case PanelCommand::Open:
+        OpenDescriptionPanel(commands.panelControl);
+        break;
+    case PanelCommand::Retarget:
+        RetargetDescriptionPanel(commands.panelControl);
+        break;
+    case PanelCommand::CloseWithFade:
+        CloseDescriptionPanel(true);
+        break;
+    case PanelCommand::CloseAtOnce:
+        CloseDescriptionPanel(false);
+        break;
+    case PanelCommand::None:
+        break;
+    }
+
+    if (commands.startHide) {
+        CBarSlider::EnableButtons(g_pButtons, false);
+        if (IsDockEdge(m_config.m_nDirection))
+            ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_config.m_nDirection, false)), kSlideTickMs, nullptr);
+    }
+    if (commands.hideBar) {
+        ::ShowWindow(background, SW_HIDE);
+        ::ShowWindow(m_hWnd, SW_HIDE);
+    }
+    if (commands.killSlideTimer != kNoSlideTimer)
+        ::KillTimer(m_hWnd, static_cast<UINT_PTR>(commands.killSlideTimer));
+    if (commands.enableButtons)
+        CBarSlider::EnableButtons(g_pButtons, true);
 }
 
 void CZephra3Dlg::StartReveal()
@@ -233,18 +295,10 @@ void CZephra3Dlg::StartReveal()
     ::ShowWindow(m_hWnd, SW_SHOW);
     CBarSlider::SetTaskbarButton(background, true);
     BringDockToFront();
-    if (IsDockEdge(m_nDirection))
-        ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_nDirection, true)), kSlideTickMs, nullptr);
+    if (IsDockEdge(m_config.m_nDirection))
+        ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_config.m_nDirection, true)), kSlideTickMs, nullptr);
     if (CImageButton* settings = g_pButtons[kSettingsButton - kFirstDockButtonId])
         ::InvalidateRect(*settings, nullptr, TRUE);
-}
-
-void CZephra3Dlg::StartHide()
-{
-    CBarSlider::SetTaskbarButton(m_pPngDlg->GetSafeHwnd(), false);
-    CBarSlider::EnableButtons(g_pButtons, false);
-    if (IsDockEdge(m_nDirection))
-        ::SetTimer(m_hWnd, static_cast<UINT_PTR>(SlideCode(m_nDirection, false)), kSlideTickMs, nullptr);
 }
 
 void CZephra3Dlg::BringDockToFront()
@@ -252,25 +306,35 @@ void CZephra3Dlg::BringDockToFront()
     CBarSlider::BringToFront(m_pPngDlg->GetSafeHwnd());
 }
 
+void CZephra3Dlg::SlideToEnd(int code)
+{
+    CBarSlider::SlideToEnd(*this, code, m_rcWorkArea, m_dock);
+}
+
 bool CZephra3Dlg::OnSlideTimer(UINT_PTR id)
 {
     if (id > 31 || !IsSlideCode(static_cast<int>(id)))
         return false;
     const int code = static_cast<int>(id);
-    m_nAnimState = Moving;
-    if (!CBarSlider::Step(*this, code, m_rcWorkArea))
-        return true;
-    if (IsRevealCode(code)) {
-        ::KillTimer(m_hWnd, id);
-        CBarSlider::EnableButtons(g_pButtons, true);
-        m_nAnimState = Shown;
-    } else {
-        ::ShowWindow(m_pPngDlg->GetSafeHwnd(), SW_HIDE);
-        ::ShowWindow(m_hWnd, SW_HIDE);
-        ::KillTimer(m_hWnd, id);
-        m_nAnimState = Hidden;
-    }
+    const bool final = CBarSlider::Step(*this, code, m_rcWorkArea);
+    Carry(m_dock.SlideTicked(code, final));
     return true;
+}
+
+void CZephra3Dlg::OpenDescriptionPanel(int controlId)
+{
+    if (!m_panel.Open(controlId, m_config.m_nDirection, m_pPngDlg->GetSafeHwnd(), m_hWnd, m_hWnd))
+        m_dock.PanelClosed();
+}
+
+void CZephra3Dlg::RetargetDescriptionPanel(int controlId)
+{
+    m_panel.Retarget(controlId, m_config.m_nDirection, m_pPngDlg->GetSafeHwnd());
+}
+
+void CZephra3Dlg::CloseDescriptionPanel(bool fade)
+{
+    m_panel.Close(fade, m_hWnd);
 }
 
 void CZephra3Dlg::PaintMinimised()

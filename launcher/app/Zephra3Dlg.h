@@ -3,6 +3,8 @@
 // The dock dialog: the colour-keyed dialog carrying the bar's 13 image buttons, above the bar's background
 // window (its CCtrlDialog base owns that window, which is the application's main window). Its creation
 // brings up every other piece of the launcher in a fixed order; its DestroyWindow takes them down again.
+// What the dock key, the slides and the hover reports mean is decided by its DockStateMachine; the dialog
+// only carries the answers out.
 // Thread: user-interface thread only.
 
 #include <windows.h>
@@ -12,13 +14,14 @@
 #include "launcher/app/Hook.h"
 #include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/DockLayout.h"
-#include "launcher/dock/DockState.h"
+#include "launcher/dock/DockStateMachine.h"
 #include "launcher/skin/CtrlDialog.h"
+#include "launcher/skin/DescriptionPanel.h"
 #include "launcher/skin/ImageButton.h"
 
 namespace zep {
 
-class CZephra3Dlg : public CCtrlDialog, public CLaunchConfig, public CDockLayout {
+class CZephra3Dlg : public CCtrlDialog {
 public:
     CZephra3Dlg();
     ~CZephra3Dlg() override;
@@ -31,24 +34,30 @@ public:
     // rest goes to the control dialog's pre-translation.
     BOOL PreTranslateMessage(MSG* msg) override;
 
-    // Hidden: reveal; Shown: hide; Moving: nothing.
-    void ToggleDock();
-    // Shows both windows, gives the background window a taskbar button, brings it to the front and starts
-    // the reveal timer of the edge. The bar state stays Hidden until the first tick.
-    void StartReveal();
-    // Takes the background window's taskbar button away, disables the buttons and starts the hide timer of
-    // the edge. The bar state stays Shown until the first tick.
+    // A release of the dock key: Hidden: reveal; Shown: hide; Moving: nothing. False when it is no dock
+    // key at the moment (the settings dialog is open).
+    bool ToggleDock();
+    // Takes the background window's taskbar button away, closes an open panel without fade, disables the
+    // buttons and starts the hide timer of the edge, whatever the bar state. The state stays Shown until
+    // the first tick.
     void StartHide();
     // Puts the background window in front of the foreground window.
     void BringDockToFront();
+    // The blocking slide `code` (10 x edge + 0 hide / + 1 reveal) to its end.
+    void SlideToEnd(int code);
+
+    // The description panel beside the bar for dock button `controlId` (1000 to 1010).
+    void OpenDescriptionPanel(int controlId);
+    void RetargetDescriptionPanel(int controlId);
+    void CloseDescriptionPanel(bool fade);
+
+    DockState AnimState() const noexcept { return m_dock.State(); }
 
     HICON m_hIcon;
     CHook m_hook;
-    int m_nAnimState;
     RECT m_rcWorkArea;
     int m_nScreenCx;
     int m_nScreenCy;
-    int m_bHoverRearm;
     HWND m_hZepAstWnd64;
     int m_nStartupHideCount;
 
@@ -60,10 +69,20 @@ private:
     LRESULT OnCreate(UINT message, WPARAM wParam, LPARAM lParam);
     // A slide tick (timer ids 0, 1, 10, 11, 20, 21, 30, 31). False for any other timer.
     bool OnSlideTimer(UINT_PTR id);
+    // Shows both windows, gives the background window a taskbar button, brings it to the front and starts
+    // the reveal timer of the edge. The bar state stays Hidden until the first tick.
+    void StartReveal();
+    // Carries out what the state machine decided, in the order DockCommands gives.
+    void Carry(const DockCommands& commands);
     // Starts ZepAssistant64 on x64 Windows and looks for its window. False when it could not be started.
     bool StartAssistant64();
     void PaintMinimised();
 
+    CLaunchConfig m_config;
+    CDockLayout m_layout;
+    DockStateMachine m_dock;
+    // Destroyed before the buttons at tear-down; it refers to none of them.
+    CDescriptionPanel m_panel;
     std::unique_ptr<CImageButton> m_buttons[kDockButtons];
     bool m_bTornDown = false;
 };

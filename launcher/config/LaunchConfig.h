@@ -11,8 +11,7 @@
 
 namespace zep {
 
-// What the dock dialog keeps of the configuration. The dock dialog derives from this class, so the
-// members below are the dock dialog's own.
+// What the dock dialog keeps of the configuration (it holds one as a member).
 class CLaunchConfig {
 public:
     CLaunchConfig() noexcept;

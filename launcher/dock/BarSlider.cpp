@@ -1,11 +1,17 @@
 #include "launcher/dock/BarSlider.h"
 
 #include "launcher/dock/DockLayout.h"
+#include "launcher/dock/DockStateMachine.h"
 #include "launcher/dock/SlideStep.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/ImageButton.h"
 
 namespace zep {
+namespace {
+
+constexpr DWORD kSlideStepMs = 10;
+
+}  // namespace
 
 bool CBarSlider::Step(CCtrlDialog& dialog, int code, const RECT& workArea)
 {
@@ -20,6 +26,26 @@ bool CBarSlider::Step(CCtrlDialog& dialog, int code, const RECT& workArea)
         return false;
     CDockLayout::MoveBarPair(dialog, move.position.x, move.position.y, 0, 0, SWP_NOSIZE);
     return move.final;
+}
+
+void CBarSlider::SlideToEnd(CCtrlDialog& dialog, int code, const RECT& workArea, DockStateMachine& dock)
+{
+    if (!IsSlideCode(code) || dialog.m_pPngDlg == nullptr)
+        return;
+    const HWND background = dialog.m_pPngDlg->GetSafeHwnd();
+    for (;;) {
+        ::Sleep(kSlideStepMs);
+        RECT before{};
+        ::GetWindowRect(background, &before);
+        bool final = Step(dialog, code, workArea);
+        RECT after{};
+        ::GetWindowRect(background, &after);
+        // Every step short of the end moves the bar; one that does not would never end.
+        final = final || ::EqualRect(&before, &after);
+        dock.BlockingSlideStepped(code, final);
+        if (final)
+            return;
+    }
 }
 
 void CBarSlider::SetTaskbarButton(HWND background, bool taskbarButton)

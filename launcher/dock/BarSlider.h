@@ -13,6 +13,7 @@ namespace zep {
 
 class CCtrlDialog;
 class CImageButton;
+class DockStateMachine;
 
 class CBarSlider {
 public:
@@ -22,6 +23,12 @@ public:
     // dialog, size kept, and the dialog follows it. True when this step was the final placement; false
     // for a step short of it, for a code that is no slide and for a pair without background window.
     static bool Step(CCtrlDialog& dialog, int code, const RECT& workArea);
+
+    // The blocking slide: a 10 ms pause and one step, until the final placement; `dock` follows each step
+    // (Moving, then Shown or Hidden at the end). It shows, hides, enables and kills nothing; the thread
+    // is held until the slide ends. Nothing for a code that is no slide or a pair without background
+    // window; a bar that does not move any more (its window gone) ends the slide where it stands.
+    static void SlideToEnd(CCtrlDialog& dialog, int code, const RECT& workArea, DockStateMachine& dock);
 
     // Hides `background`, gives it a taskbar button (WS_EX_APPWINDOW) or takes it away (WS_EX_TOOLWINDOW),
     // and shows it again: a shown window's taskbar presence only changes across a hide and show.

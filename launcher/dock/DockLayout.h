@@ -2,8 +2,8 @@
 
 // Which tools are present and where the dock's 13 buttons go on each edge; moving and rebuilding the bar
 // (the dock dialog over its background window).
-// The dock dialog derives from this class next to CCtrlDialog and CLaunchConfig and passes itself, its
-// configuration and its button array to the operations; they can as well be used on any dialog pair.
+// The dock dialog holds one of these beside its configuration and passes itself, the configuration and its
+// button array to the operations; they can as well be used on any dialog pair.
 // Thread: user-interface thread only.
 
 #include <windows.h>

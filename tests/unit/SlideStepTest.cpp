@@ -148,10 +148,15 @@ TEST(SlideStepTest, FadeRamps)
     EXPECT_EQ(252, kFadeInAlphas.back());
     EXPECT_EQ(255, kFadeOutAlphas.front());
     EXPECT_EQ(3, kFadeOutAlphas.back());
-    for (int i = 1; i < kFadeSteps; ++i) {
+    for (size_t i = 1; i < kFadeInAlphas.size(); ++i) {
         EXPECT_EQ(12, kFadeInAlphas[i] - kFadeInAlphas[i - 1]);
         EXPECT_EQ(-12, kFadeOutAlphas[i] - kFadeOutAlphas[i - 1]);
     }
+    // Without alpha ramps (16 bits per pixel) only the background is composed, in 32 steps of 8.
+    ASSERT_EQ(32u, kSixteenBitInAlphas.size());
+    EXPECT_EQ(248, kSixteenBitInAlphas.back());
+    EXPECT_EQ(255, kSixteenBitOutAlphas.front());
+    EXPECT_EQ(7, kSixteenBitOutAlphas.back());
 }
 
 TEST(SlideStepTest, DockKeyIsTheExtendedScanCode0x78OnRelease)

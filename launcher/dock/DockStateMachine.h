@@ -1,0 +1,104 @@
+#pragma once
+
+// The dock's decisions: the bar state, what the dock key and the hide button start, where a slide ends, and
+// when the description panel opens, switches and closes. Pure logic: no Windows headers. The dock dialog
+// feeds it every event and carries out the commands it answers with; the machine never touches a window.
+// Thread: user-interface thread only (like every event it is fed).
+
+#include "launcher/dock/DockState.h"
+#include "launcher/skin/PanelContent.h"
+
+namespace zep {
+
+// Identifier of the timer that closes the panel once the pointer has left the last hovered button.
+constexpr unsigned kPanelCloseTimer = 40;  // IDT_PANEL_CLOSE
+constexpr unsigned kPanelCloseDelayMs = 2000;
+
+constexpr int kNoSlideTimer = -1;
+
+enum class PanelTimerCommand {
+    Keep,
+    Start,  // (re)start the 2000 ms close timer: a running one starts over
+    Kill,
+};
+
+enum class PanelCommand {
+    None,
+    Open,            // OpenDescriptionPanel(panelControl)
+    Retarget,        // RetargetDescriptionPanel(panelControl)
+    CloseWithFade,   // CloseDescriptionPanel(true)
+    CloseAtOnce,     // CloseDescriptionPanel(false)
+};
+
+// What the dock dialog must do for one event, carried out in this order:
+//  1. startReveal: the whole reveal start sequence (it starts the reveal timer itself);
+//  2. startHide: take the bar's taskbar button away;
+//  3. panelTimer, then panel;
+//  4. startHide: disable the buttons and start the hide timer;
+//  5. a slide's end: hideBar (background window, then dock dialog), killSlideTimer, enableButtons.
+struct DockCommands {
+    bool startReveal = false;
+    bool startHide = false;
+    PanelTimerCommand panelTimer = PanelTimerCommand::Keep;
+    PanelCommand panel = PanelCommand::None;
+    int panelControl = 0;
+    bool hideBar = false;
+    int killSlideTimer = kNoSlideTimer;  // the timer of the slide that ended
+    bool enableButtons = false;
+};
+
+class DockStateMachine {
+public:
+    // Moving from the start of window creation until start-up ends.
+    void StartupBegins() noexcept { m_nAnimState = Moving; }
+    // After start-up the bar waits, hidden, for the first dock key.
+    void StartupEnds() noexcept { m_nAnimState = Hidden; }
+
+    // A release of the dock key. False while the settings dialog is open: then the key is not the dock
+    // key at all and the message goes on as any other. True otherwise (the message is consumed in every
+    // bar state; while Moving nothing happens).
+    bool DockKeyReleased(DockCommands* commands) noexcept;
+
+    // The hide button: a hide whatever the bar state.
+    DockCommands HideButton() noexcept;
+
+    // One step of the slide driven by timer `code` (10 x edge + 0 hide / + 1 reveal); `final` when it
+    // was the slide's last placement. The bar is Moving from the first step on; the last step of a
+    // reveal shows it, that of a hide hides it.
+    DockCommands SlideTicked(int code, bool final) noexcept;
+    // One step of a blocking slide: the same states, but it shows, hides, enables and kills nothing.
+    void BlockingSlideStepped(int code, bool final) noexcept;
+
+    // WM_BUTTON_HOVER: `control` reports the pointer over it (`lParam` 0) or not (1).
+    DockCommands HoverReported(int control, long lParam) noexcept;
+
+    // IDT_PANEL_CLOSE ticked: it is killed and the panel closes with a fade.
+    DockCommands PanelTimerTicked() noexcept;
+
+    // The panel is gone without a command of this machine (it could not be created, or a tool command
+    // closed it).
+    void PanelClosed() noexcept { m_nPanelSlot = kNoPanel; }
+
+    void SettingsOpened() noexcept { m_bSettingsOpen = true; }
+    void SettingsClosed() noexcept { m_bSettingsOpen = false; }
+
+    DockState State() const noexcept { return m_nAnimState; }
+    bool PanelOpen() const noexcept { return m_nPanelSlot != kNoPanel; }
+    // The slot the panel shows (control identifier - 1000); meaningful only while PanelOpen().
+    int PanelSlot() const noexcept { return m_nPanelSlot; }
+
+private:
+    static constexpr int kNoPanel = -1;
+
+    DockCommands Hide() noexcept;
+
+    DockState m_nAnimState = Hidden;
+    // Set: the next hot report may open or switch the panel. Buttons report on every repaint, so only the
+    // first hot report after a normal report of the last hovered control counts.
+    bool m_bHoverRearm = true;
+    int m_nLastHoverId = 0;
+    int m_nPanelSlot = kNoPanel;
+    bool m_bSettingsOpen = false;
+};
+
+}  // namespace zep

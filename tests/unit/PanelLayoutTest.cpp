@@ -1,0 +1,88 @@
+// The description panel's places beside the bar (the worked examples and every edge) and the consistency
+// of its content table.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "launcher/skin/PanelContent.h"
+#include "launcher/skin/PanelPlacement.h"
+
+namespace zep {
+namespace {
+
+TEST(PanelLayoutTest, PlacesOnEveryEdge)
+{
+    struct Case {
+        int edge;
+        PanelRect bar;
+        int control;
+        CoordinatePair line, panel;
+        int screenW = 1920, screenH = 1080;
+    };
+    const Case cases[] = {
+        {0, {1787, 20, 1920, 1060}, 1003, {1760, 292}, {1525, 368}},  // worked example, right edge
+        {0, {1787, 20, 1920, 1060}, 1010, {1760, 292}, {1314, 368}},  // the wide card
+        {0, {1798, 20, 1931, 1060}, 1000, {1771, 292}, {1536, 368}},  // where the bar really stands
+        {1, {-11, 20, 122, 1060}, 1000, {132, 292}, {159, 368}},
+        {1, {-11, 20, 122, 1060}, 1010, {132, 292}, {159, 368}},      // widens away from the bar
+        {2, {440, -11, 1480, 122}, 1004, {712, 132}, {847, 159}},
+        {2, {440, -11, 1480, 122}, 1010, {712, 132}, {742, 159}},
+        {3, {440, 947, 1480, 1080}, 1004, {712, 920}, {847, 566}},    // worked example, bottom edge
+        {3, {440, 958, 1480, 1091}, 1010, {712, 931}, {742, 577}},
+        {0, {1244, -136, 1377, 904}, 1000, {1217, 136}, {982, 212}, 1366, 768},  // bar longer than the screen
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "edge " << c.edge << " control " << c.control);
+        const bool vertical = c.edge < 2;
+        PanelPlaces places{};
+        ASSERT_TRUE(PlacePanel(c.edge, c.bar, c.control, vertical ? 17 : 495, vertical ? 495 : 17, c.screenW, c.screenH,
+                               &places));
+        EXPECT_EQ(c.line, places.whiteLine);
+        EXPECT_EQ(c.panel, places.panel);
+    }
+    PanelPlaces untouched{{7, 7}, {7, 7}};
+    EXPECT_FALSE(PlacePanel(4, {0, 0, 1, 1}, 1000, 17, 495, 1920, 1080, &untouched));
+    EXPECT_EQ((CoordinatePair{7, 7}), untouched.panel);
+}
+
+TEST(PanelLayoutTest, ContentTable)
+{
+    std::set<int> strings;
+    for (int control = 1000; control <= 1010; ++control) {
+        SCOPED_TRACE(control);
+        const PanelContent content = PanelContentFor(control);
+        ASSERT_GT(content.textCount, 0);
+        EXPECT_EQ(PanelTextColour::LightCyan, content.texts[0].colour);  // every card starts with its headline
+        for (int i = 0; i < content.textCount; ++i) {
+            const PanelRect& r = content.texts[i].rect;
+            EXPECT_TRUE(r.left >= 0 && r.right <= PanelWidthFor(control) && r.top >= 0 && r.bottom <= kPanelHeight &&
+                        r.left < r.right && r.top < r.bottom)
+                << "text " << i;
+            for (int j = 0; j < i; ++j) {
+                const PanelRect& o = content.texts[j].rect;
+                EXPECT_TRUE(r.left >= o.right || o.left >= r.right || r.top >= o.bottom || o.top >= r.bottom)
+                    << "texts " << j << " and " << i << " overlap";
+            }
+            if (control < 1010)
+                EXPECT_TRUE(strings.insert(content.texts[i].stringId).second) << content.texts[i].stringId;
+        }
+        EXPECT_EQ(control == 1010 ? 2 : 0, content.buttonCount);
+    }
+    EXPECT_EQ(40u, strings.size());
+    EXPECT_EQ(400, *strings.begin());
+    EXPECT_EQ(439, *strings.rbegin());
+
+    // The wide card repeats slot 9's card on the left and slot 8's 210 pixels to the right.
+    const PanelContent wide = PanelContentFor(1010), left = PanelContentFor(1009), right = PanelContentFor(1008);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(left.texts[i].stringId, wide.texts[i].stringId);
+        EXPECT_EQ(left.texts[i].rect.top, wide.texts[i].rect.top);
+        EXPECT_EQ(right.texts[i].stringId, wide.texts[3 + i].stringId);
+        EXPECT_EQ(right.texts[i].rect.left + 210, wide.texts[3 + i].rect.left);
+    }
+    EXPECT_EQ(0, PanelContentFor(999).textCount);
+    EXPECT_EQ(0, PanelContentFor(1011).textCount);
+}
+
+}  // namespace
+}  // namespace zep
