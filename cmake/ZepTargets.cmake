@@ -25,6 +25,10 @@ function(zep_add_resources target)
     # The script is UTF-8; windres reads it as such only when told.
     set_property(SOURCE ${ZEP_LAUNCHER_RC} APPEND PROPERTY COMPILE_OPTIONS -c 65001)
   endif()
+  # The script includes the string table and the picture list, which dependency scanning does not see.
+  get_filename_component(res_dir ${ZEP_LAUNCHER_RC} DIRECTORY)
+  file(GLOB res_inputs ${res_dir}/*.rc ${res_dir}/png/*.png)
+  set_property(SOURCE ${ZEP_LAUNCHER_RC} APPEND PROPERTY OBJECT_DEPENDS ${res_inputs})
 endfunction()
 
 # A GUI program with a wWinMain of its own.
