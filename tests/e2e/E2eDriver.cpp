@@ -196,6 +196,19 @@ int Post(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam)
     return posted ? kOk : kNo;
 }
 
+// Sends a message and waits until the window has handled it.
+int Send(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND target = FindWindowW(nullptr, title);
+    DWORD_PTR result = 0;
+    if (!target || !SendMessageTimeoutW(target, message, wParam, lParam, SMTO_NORMAL, 30000, &result)) {
+        Print(L"not handled message=" + std::to_wstring(message) + L" by " + Quoted(title));
+        return kNo;
+    }
+    Print(L"sent message=" + std::to_wstring(message) + L" result=" + std::to_wstring(result));
+    return kOk;
+}
+
 // Moves a top-level window without resizing it or changing its Z order (the bar's background window takes
 // its dialog along).
 int Move(const wchar_t* title, int x, int y)
@@ -241,6 +254,14 @@ int KeyDock()
     const UINT sent = SendInput(2, inputs, sizeof(INPUT));
     Print(L"key-dock sent=" + std::to_wstring(sent));
     return sent == 2 ? kOk : kNo;
+}
+
+// The dock key twice, `gapMs` apart: the second release reaches the launcher while the first slide runs.
+int KeyDockTwice(DWORD gapMs)
+{
+    const int first = KeyDock();
+    Sleep(gapMs);
+    return KeyDock() == kOk && first == kOk ? kOk : kNo;
 }
 
 struct ChildList {
@@ -307,6 +328,131 @@ int PointAt(const wchar_t* title, int childId)
     return moved ? kOk : kNo;
 }
 
+// ---- The description panel: the launcher's untitled dialogs (card, its background window, white line) ----
+
+DWORD LauncherProcess()
+{
+    DWORD pid = 0;
+    if (HWND dock = FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE)) GetWindowThreadProcessId(dock, &pid);
+    return pid;
+}
+
+struct PanelWindow {
+    HWND hwnd;
+    std::wstring kind;  // "card" (the panel dialog, it carries the texts), "cardbg" or "line"
+};
+
+struct PanelSearch {
+    DWORD pid;
+    std::vector<PanelWindow> found;
+};
+
+BOOL CALLBACK CollectPanelWindow(HWND window, LPARAM param)
+{
+    PanelSearch* search = reinterpret_cast<PanelSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || ClassOf(window) != L"#32770" || !WindowTextOf(window).empty()) return TRUE;
+    RECT rc = {};
+    GetWindowRect(window, &rc);
+    const bool line = rc.right - rc.left == 17 || rc.bottom - rc.top == 17;
+    search->found.push_back({window, GetWindow(window, GW_CHILD) ? L"card" : (line ? L"line" : L"cardbg")});
+    return TRUE;
+}
+
+std::vector<PanelWindow> PanelWindows()
+{
+    PanelSearch search = {LauncherProcess(), {}};
+    if (search.pid) EnumWindows(CollectPanelWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void PrintPanelWindows(const std::vector<PanelWindow>& windows)
+{
+    for (const PanelWindow& w : windows) {
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        const bool layered = GetLayeredWindowAttributes(w.hwnd, &key, &alpha, &flags) != FALSE;
+        std::wstring line = L"panel kind=" + w.kind + L" lwa=" + (layered ? std::to_wstring(flags) : L"-") +
+                            L" alpha=" + std::to_wstring(alpha) + L" " + Describe(w.hwnd);
+        if (HWND headline = GetDlgItem(w.hwnd, 2000)) line += L" headline=" + Quoted(WindowTextOf(headline));
+        Print(line);
+    }
+    Print(L"panels count=" + std::to_wstring(windows.size()));
+}
+
+// Waits until the launcher shows `count` panels (each a card, its background window and a white line).
+int WaitPanels(size_t count, DWORD timeoutMs)
+{
+    std::vector<PanelWindow> windows;
+    const bool reached = WaitFor(timeoutMs, [&] {
+        windows = PanelWindows();
+        size_t cards = 0;
+        for (const PanelWindow& w : windows) cards += w.kind == L"card";
+        return windows.size() == 3 * count && cards == count;
+    });
+    PrintPanelWindows(windows);
+    return reached ? kOk : kNo;
+}
+
+int PointAtPanelButton(int childId)
+{
+    for (const PanelWindow& w : PanelWindows()) {
+        HWND child = GetDlgItem(w.hwnd, childId);
+        if (!child) continue;
+        RECT rc = {};
+        GetWindowRect(child, &rc);
+        const int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
+        Print(L"pointer x=" + std::to_wstring(x) + L" y=" + std::to_wstring(y));
+        return SetCursorPos(x, y) ? kOk : kNo;
+    }
+    Print(L"missing panel child id=" + std::to_wstring(childId));
+    return kNo;
+}
+
+// One key event of any scan code, pressed or released, with or without the extended flag.
+int KeyEvent(WORD scanCode, bool up, bool extended)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = scanCode;
+    input.ki.dwFlags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0);
+    const UINT sent = SendInput(1, &input, sizeof(INPUT));
+    Print(L"key-event sent=" + std::to_wstring(sent));
+    return sent == 1 ? kOk : kNo;
+}
+
+// Open, switch and close cycles through the dock's own messages: hover reports of 1003 and 1004 and the
+// panel close timer.
+int HoverCycles(int cycles)
+{
+    HWND dock = FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE);
+    if (!dock) {
+        Print(L"missing window " + Quoted(ZEP_DOCK_WINDOW_TITLE));
+        return kNo;
+    }
+    const struct {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } steps[] = {{WM_BUTTON_HOVER, 1003, 1}, {WM_BUTTON_HOVER, 1003, 0}, {WM_BUTTON_HOVER, 1003, 1},
+                 {WM_BUTTON_HOVER, 1004, 0}, {WM_BUTTON_HOVER, 1004, 1}, {WM_TIMER, 40, 0}};
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        for (const auto& step : steps) {
+            // Sent, not posted: each step is over when the call returns (a sent message overtakes posted
+            // ones, so a posted step could still be waiting after any later check).
+            DWORD_PTR result = 0;
+            if (!SendMessageTimeoutW(dock, step.message, step.wParam, step.lParam, SMTO_NORMAL, 30000, &result)) {
+                Print(L"busy in cycle=" + std::to_wstring(cycle));
+                return kNo;
+            }
+        }
+    }
+    Print(L"cycles done=" + std::to_wstring(cycles));
+    return kOk;
+}
+
 int MutexFree(const wchar_t* name)
 {
     HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, name);
@@ -362,6 +508,33 @@ std::vector<DWORD> ProcessesNamed(const wchar_t* exeName)
     return ids;
 }
 
+struct ProcessWindows {
+    std::vector<DWORD> ids;
+    int count;
+};
+
+BOOL CALLBACK CountProcessWindow(HWND window, LPARAM param)
+{
+    ProcessWindows* state = reinterpret_cast<ProcessWindows*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    for (DWORD id : state->ids) {
+        if (id != pid) continue;
+        ++state->count;
+        Print(Describe(window));
+    }
+    return TRUE;
+}
+
+// Lists and counts the top-level windows of every process of that name (hidden ones included).
+int CountProcessWindows(const wchar_t* exeName)
+{
+    ProcessWindows state = {ProcessesNamed(exeName), 0};
+    EnumWindows(CountProcessWindow, reinterpret_cast<LPARAM>(&state));
+    Print(L"process-windows count=" + std::to_wstring(state.count) + L" name=" + Quoted(exeName));
+    return kOk;
+}
+
 int ProcessCount(const wchar_t* exeName)
 {
     Print(L"processes count=" + std::to_wstring(ProcessesNamed(exeName).size()) + L" name=" + Quoted(exeName));
@@ -400,10 +573,14 @@ int Usage()
           L"  rect <title> [class]                           wait-rect <title> <x> <y> <w> <h> <timeoutMs>\n"
           L"  count-windows <title>                          wait-idle <title> <timeoutMs>\n"
           L"  post <title> <message> [wParam lParam]         key-dock\n"
+          L"  send <title> <message> <wParam> <lParam>       key-dock-send <title> <message> <wParam> <lParam>\n"
           L"  move <title> <x> <y>\n"
-          L"  child-buttons <title>                          point-at <title> <childId>\n"
+          L"  child-buttons <title>                          point-at <title|panel> <childId>\n"
+          L"  point <x> <y>          key-event <scan> <up 0|1> <extended 0|1>   key-dock-twice <gapMs>\n"
+          L"  panels                 wait-panels <count> <timeoutMs>             hover-cycles <n>\n"
           L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
-          L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>");
+          L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
+          L"  count-process-windows <exe>");
     return kUsage;
 }
 
@@ -431,15 +608,41 @@ int Run(int argc, wchar_t** argv)
         return Post(a[0], MessageNumber(a[1]), n == 4 ? static_cast<WPARAM>(ToLong(a[2])) : 0,
                     n == 4 ? static_cast<LPARAM>(ToLong(a[3])) : 0);
     }
+    if (command == L"send" && n == 4) {
+        return Send(a[0], MessageNumber(a[1]), static_cast<WPARAM>(ToLong(a[2])), static_cast<LPARAM>(ToLong(a[3])));
+    }
     if (command == L"key-dock" && n == 0) return KeyDock();
+    if (command == L"key-dock-send" && n == 4) {
+        // The message reaches the launcher while the slide the key started is still running.
+        const int key = KeyDock();
+        const int sent = Send(a[0], MessageNumber(a[1]), static_cast<WPARAM>(ToLong(a[2])), static_cast<LPARAM>(ToLong(a[3])));
+        return key == kOk && sent == kOk ? kOk : kNo;
+    }
     if (command == L"move" && n == 3)
         return Move(a[0], static_cast<int>(ToLong(a[1])), static_cast<int>(ToLong(a[2])));
     if (command == L"child-buttons" && n == 1) return ChildButtons(a[0]);
+    if (command == L"point-at" && n == 2 && std::wcscmp(a[0], L"panel") == 0)
+        return PointAtPanelButton(static_cast<int>(ToLong(a[1])));
     if (command == L"point-at" && n == 2) return PointAt(a[0], static_cast<int>(ToLong(a[1])));
+    if (command == L"point" && n == 2) {
+        const BOOL moved = SetCursorPos(static_cast<int>(ToLong(a[0])), static_cast<int>(ToLong(a[1])));
+        Print(L"pointer x=" + std::wstring(a[0]) + L" y=" + std::wstring(a[1]));
+        return moved ? kOk : kNo;
+    }
+    if (command == L"key-event" && n == 3)
+        return KeyEvent(static_cast<WORD>(ToLong(a[0])), ToLong(a[1]) != 0, ToLong(a[2]) != 0);
+    if (command == L"key-dock-twice" && n == 1) return KeyDockTwice(ms(a[0]));
+    if (command == L"panels" && n == 0) {
+        PrintPanelWindows(PanelWindows());
+        return kOk;
+    }
+    if (command == L"wait-panels" && n == 2) return WaitPanels(static_cast<size_t>(ToLong(a[0])), ms(a[1]));
+    if (command == L"hover-cycles" && n == 1) return HoverCycles(static_cast<int>(ToLong(a[0])));
     if (command == L"mutex-free" && n == 1) return MutexFree(a[0]);
     if (command == L"set-event" && n == 1) return SetNamedEvent(a[0]);
     if (command == L"wait-event" && n == 2) return WaitNamedEvent(a[0], ms(a[1]));
     if (command == L"process-count" && n == 1) return ProcessCount(a[0]);
+    if (command == L"count-process-windows" && n == 1) return CountProcessWindows(a[0]);
     if (command == L"wait-no-process" && n == 2) return WaitNoProcess(a[0], ms(a[1]));
     if (command == L"kill-process" && n == 1) return KillProcesses(a[0]);
     return Usage();

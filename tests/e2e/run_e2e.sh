@@ -24,6 +24,7 @@ SCENARIOS=(
   second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
   rebuild_after_registry_change
   dock_key_slide_right dock_key_slide_left dock_key_slide_top dock_key_slide_bottom
+  card_every_edge card_hover_rules card_16bit
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -414,6 +415,183 @@ scenario_dock_key_slide_right() { dock_key_slide 0 1920 20 1798 20 133 1040; }
 scenario_dock_key_slide_left() { dock_key_slide 1 -133 20 -11 20 133 1040; }
 scenario_dock_key_slide_top() { dock_key_slide 2 440 -133 440 -11 1040 133; }
 scenario_dock_key_slide_bottom() { dock_key_slide 3 440 1080 440 958 1040 133; }
+
+# ---- the description card ------------------------------------------------------------------------------
+
+# Checks the open panel: card and its background window at the card's place, white line at its own.
+expect_panel() { # card "x,y,w,h", line "x,y,w,h"
+  local listing kind want line
+  listing="$(drv wait-panels 1 10000)" || { fail "no description card: $listing"; return 1; }
+  printf '%s\n' "$listing" >>"$logs/panels.txt"
+  for kind in card cardbg line; do
+    line="$(grep -E "^panel kind=$kind " <<<"$listing")"
+    if [ "$kind" = line ]; then want="$2"; else want="$1"; fi
+    expect_eq "$kind place" "$(field "$line" x),$(field "$line" y),$(field "$line" w),$(field "$line" h)" "$want"
+  done
+}
+panel_field() { # kind, key
+  field "$(drv panels | grep -E "^panel kind=$1 ")" "$2"
+}
+expect_no_panel() { # what
+  local listing
+  listing="$(drv wait-panels 0 10000)" && echo "ok: no card $1" || fail "a card is open $1: $listing"
+}
+reveal() { # shown bar x y w h
+  drv key-dock >/dev/null || fail "could not send the dock key"
+  expect_rect "Zephra" "$@"
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+}
+# A place on the desktop where neither bar nor card lies.
+POINTER_AWAY="960 540"
+
+# On every edge: pointing at a tool button opens its card beside the bar at the card's place, pointing at
+# the combined button switches the same card to the wide one (the white line stays), and the dock key
+# closes it as the hide begins.
+card_on_edge() { # edge, shown bar "x y w h", card, line, wide card
+  install_demo --edge "$1" || return
+  start_launcher "edge$1"
+  launcher_ready || return
+  drv point $POINTER_AWAY >/dev/null
+  reveal $2
+  drv point-at "Zephra Foreground" 1003 >/dev/null
+  expect_panel "$3" "$4" || return
+  local card
+  card="$(panel_field card hwnd)"
+  drv point-at "Zephra Foreground" 1010 >/dev/null
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  local wide_ok=0
+  for _ in $(seq 1 50); do
+    [ "$(drv panels | grep -E '^panel kind=card ' | grep -c " w=436 ")" = 1 ] && { wide_ok=1; break; }
+    sleep 0.1
+  done
+  [ $wide_ok = 1 ] || fail "the card did not switch to the wide card"
+  expect_panel "$5" "$4"
+  expect_eq "the same card window after switching" "$(panel_field card hwnd)" "$card"
+  drv point $POINTER_AWAY >/dev/null
+  drv key-dock >/dev/null
+  expect_no_panel "after the dock key"
+  local parked
+  parked="$(drv rect "Zephra")"
+  expect_rect "Zephra" "$6" "$7" "$(field "$parked" w)" "$(field "$parked" h)"
+  close_launcher
+}
+scenario_card_every_edge() {
+  card_on_edge 0 "1798 20 133 1040" 1536,368,225,344 1771,292,17,495 1325,368,436,344 1920 20
+  card_on_edge 1 "-11 20 133 1040" 159,368,225,344 132,292,17,495 159,368,436,344 -133 20
+  card_on_edge 2 "440 -11 1040 133" 847,159,225,344 712,132,495,17 742,159,436,344 440 -133
+  card_on_edge 3 "440 958 1040 133" 847,577,225,344 712,931,495,17 742,577,436,344 440 1080
+}
+
+# The hover rules on the right edge: keys that are not the dock key's release do nothing; nothing opens
+# while the bar is hidden or moving or for the settings and hide buttons; repeated reports open one card;
+# the next button switches it; the card's own buttons keep it; leaving closes it about 2 s later; a
+# second dock key during the slide is ignored.
+scenario_card_hover_rules() {
+  install_demo --edge 0 || return
+  start_launcher launcher
+  launcher_ready || return
+  drv point $POINTER_AWAY >/dev/null
+  drv send "Zephra Foreground" 2025 1003 0 >/dev/null
+  drv key-event 0x78 0 1 >/dev/null  # pressed, not released
+  drv key-event 0x78 1 0 >/dev/null  # released without the extended flag
+  drv key-event 0x79 1 1 >/dev/null  # another key
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  sleep 0.3
+  expect_eq "bar after keys that are not the dock key" "$(drv rect "Zephra" | cut -d' ' -f4,5)" "x=1920 y=20"
+  expect_no_panel "while the bar is hidden"
+
+  drv key-dock-send "Zephra Foreground" 2025 1003 0 >/dev/null
+  expect_rect "Zephra" 1798 20 133 1040
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_no_panel "for a report during the slide"
+  drv key-dock >/dev/null
+  expect_rect "Zephra" 1920 20 133 1040
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  drv key-dock-twice 40 >/dev/null
+  expect_rect "Zephra" 1798 20 133 1040
+  sleep 0.5
+  expect_rect "Zephra" 1798 20 133 1040
+  echo "ok: a dock key during the slide did not turn the bar back"
+
+  local id
+  for id in 1011 1012; do
+    drv point-at "Zephra Foreground" $id >/dev/null
+    sleep 1
+    expect_no_panel "over button $id"
+  done
+
+  drv point-at "Zephra Foreground" 1003 >/dev/null
+  expect_panel 1536,368,225,344 1771,292,17,495 || return
+  local card
+  card="$(panel_field card hwnd)"
+  for _ in 1 2 3; do drv send "Zephra Foreground" 2025 1003 0 >/dev/null; done
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_eq "panel windows after repeated reports" "$(field "$(drv panels | tail -1)" count)" 3
+  expect_eq "card after repeated reports" "$(panel_field card hwnd)" "$card"
+
+  drv point-at "Zephra Foreground" 1004 >/dev/null
+  local headline
+  for _ in $(seq 1 50); do
+    headline="$(panel_field card headline)"
+    [ "$headline" = '"Your camera, your choice"' ] && break
+    sleep 0.1
+  done
+  expect_eq "headline after moving to the next button" "$headline" '"Your camera, your choice"'
+  expect_eq "card after moving to the next button" "$(panel_field card hwnd)" "$card"
+
+  drv point-at "Zephra Foreground" 1010 >/dev/null
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  sleep 0.5
+  drv point-at panel 2007 >/dev/null || fail "no OK button on the wide card"
+  sleep 3
+  expect_eq "panel windows while the pointer rests on an OK button" "$(field "$(drv panels | tail -1)" count)" 3
+  drv point-at panel 2008 >/dev/null
+  sleep 3
+  expect_eq "panel windows while the pointer rests on the other OK button" "$(field "$(drv panels | tail -1)" count)" 3
+
+  drv point $POINTER_AWAY >/dev/null
+  sleep 1
+  expect_eq "panel windows 1 s after the pointer left" "$(field "$(drv panels | tail -1)" count)" 3
+  expect_no_panel "2 s after the pointer left"
+  close_launcher
+}
+
+# At 16 bits per pixel (a second display; colour depth is read per process) the card comes and goes
+# without alpha ramps, and 200 open, switch and close cycles leave no window behind.
+scenario_card_16bit() {
+  install_demo --edge 0 || return
+  local n
+  for n in $(seq 141 190); do
+    [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] && break
+  done
+  Xvfb ":$n" -screen 0 1920x1080x16 -nolisten tcp </dev/null >"$logs/xvfb16.log" 2>&1 &
+  local xvfb=$!
+  for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  (
+    export ZEP_WINE_DISPLAY=":$n"
+    start_launcher launcher
+    launcher_ready || exit 1
+    drv point $POINTER_AWAY >/dev/null
+    reveal 1798 20 133 1040
+    drv point-at "Zephra Foreground" 1003 >/dev/null
+    expect_panel 1536,368,225,344 1771,292,17,495
+    expect_eq "card's layered attributes (colour key only, no alpha)" "$(panel_field card lwa)" 1
+    drv point $POINTER_AWAY >/dev/null
+    expect_no_panel "2 s after the pointer left"
+    local before after
+    before="$(drv count-process-windows Zephra3.exe)"
+    drv hover-cycles 200 >/dev/null || fail "the cycles did not finish"
+    expect_no_panel "after 200 cycles"
+    after="$(drv count-process-windows Zephra3.exe)"
+    printf '%s\n' "$before" "$after" >"$logs/windows.txt"
+    expect_eq "launcher windows after 200 cycles" "$(field "$(tail -1 <<<"$after")" count)" \
+      "$(field "$(tail -1 <<<"$before")" count)"
+    close_launcher
+    exit "$failures"
+  )
+  failures=$((failures + $?))
+  kill "$xvfb" 2>/dev/null
+}
 
 # ---- runner ---------------------------------------------------------------------------------------------
 
