@@ -7,13 +7,14 @@
 #       lays out the demo installation (tools/demo/install.sh) in a Wine prefix of its own
 #       (<build>/demo/prefix) and starts Zephra3.exe there.
 #       With a usable DISPLAY the dock runs on that display. Without one (or with --headless) it runs on
-#       the build's private Xvfb display (1920 x 1080, with a compositing manager), and the demo saves
-#       screenshots to DIR (default build/demo-shots): the parked bar, the screen after the dock key, and
-#       the description card of the first tool button when the bar came in.
+#       a display of its own (Xvfb, 1920 x 1080, with a compositing manager and a desktop picture, so the
+#       bar's translucency shows), and the demo saves screenshots to DIR (default build/demo-shots): the
+#       parked bar, the revealed bar, the card of the first tool button and the paired card of the
+#       combined button (when both of its tools are installed).
 #       The dock keeps running afterwards unless --close is given.
 #   tools/demo.sh key [--build DIR]     presses the dock key (scan code 0x78, extended) in the running demo
 #   tools/demo.sh shot F [--build DIR]  saves a screenshot of the demo's display to F
-#   tools/demo.sh stop [--build DIR]    closes the dock and ends the demo's Wine processes
+#   tools/demo.sh stop [--build DIR]    closes the dock and ends the demo's Wine processes and display
 set -euo pipefail
 caller="$PWD"
 cd "$(dirname "$0")/.."
@@ -71,7 +72,35 @@ stop_demo() {
     drv wait-no-process Zephra3.exe 15000 >/dev/null || true
   fi
   wineserver -k 2>/dev/null || true
+  local f
+  for f in xcompmgr xvfb; do
+    if [ -f "$demo_dir/$f.pid" ]; then
+      kill "$(cat "$demo_dir/$f.pid")" 2>/dev/null || true
+      rm -f "$demo_dir/$f.pid"
+    fi
+  done
   echo "demo: stopped"
+}
+
+# A display of the demo's own: Xvfb with a desktop picture of this project's own and a compositing
+# manager (started after the picture is in place: it takes the root picture only when it starts).
+start_demo_display() {
+  local n
+  for n in $(seq 191 240); do
+    [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] && break
+  done
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp </dev/null >"$demo_dir/xvfb.log" 2>&1 &
+  echo $! >"$demo_dir/xvfb.pid"
+  for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  DISPLAY=":$n"
+  convert -size 1920x1080 -define gradient:angle=120 gradient:'#14324f-#5d8fb0' \
+    \( -size 1920x1080 xc:none -fill 'rgba(255,214,150,0.35)' -draw 'circle 1500,300 1500,560' \
+       -fill 'rgba(120,230,210,0.25)' -draw 'circle 1750,860 1750,1120' \
+       -fill 'rgba(255,255,255,0.12)' -draw 'circle 420,760 420,1010' -blur 0x40 \) -composite \
+    -fill 'rgba(255,255,255,0.08)' -draw 'polygon 0,1080 1920,420 1920,520 0,1080' "$demo_dir/desktop.png"
+  DISPLAY="$DISPLAY" hsetroot -fill "$demo_dir/desktop.png" >/dev/null
+  xcompmgr -d "$DISPLAY" </dev/null >/dev/null 2>&1 &
+  echo $! >"$demo_dir/xcompmgr.pid"
 }
 
 # A bar is on screen when its background window overlaps the screen.
@@ -132,20 +161,18 @@ if [ "$headless" -eq 0 ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; t
   echo "demo: running on your display $DISPLAY"
 else
   mode=xvfb
-  # The build's private Xvfb with its compositing manager; the demo's own prefix gets its own wineserver,
-  # so it does not disturb the tests' server.
-  DISPLAY="$(sed -n "s/.*DISPLAY='\([^']*\)'.*/\1/p" <<<"$("$build/wine-run.sh" --env)")"
-  echo "demo: no usable display given; running on the build's Xvfb display $DISPLAY"
+fi
+use_prefix
+# A demo that still runs is replaced.
+if [ -f "$demo_dir/display" ]; then
+  DISPLAY="$(cat "$demo_dir/display")" stop_demo >/dev/null 2>&1 || true
+fi
+if [ "$mode" = xvfb ]; then
+  start_demo_display
+  echo "demo: no usable display given; running on a display of its own, $DISPLAY"
 fi
 export DISPLAY
 echo "$DISPLAY" >"$demo_dir/display"
-use_prefix
-
-# A demo that still runs is replaced.
-if [ -f "$prefix/system.reg" ] && drv rect "Zephra Foreground" >/dev/null; then
-  echo "demo: closing the running demo first"
-  stop_demo >/dev/null
-fi
 
 install_args=(--prefix "$prefix" --edge "$edge")
 [ "$tools" = ALL ] || install_args+=(--tools "$tools")
@@ -203,12 +230,22 @@ fi
 if [ "$mode" = xvfb ]; then
   if [ "$revealed" -eq 1 ]; then
     shot "$shots/2-revealed.png"
-    first="$(drv child-buttons "Zephra Foreground" | awk '/visible=1/ { sub("id=", "", $2); print $2; exit }')"
+    buttons="$(drv child-buttons "Zephra Foreground")"
+    first="$(awk '/visible=1/ { sub("id=", "", $2); print $2 }' <<<"$buttons" | sort -n | head -1)"
     if [ -n "$first" ] && [ "$first" -lt 1011 ]; then
       drv point-at "Zephra Foreground" "$first" >/dev/null
-      # The card opens after the hover report and fades in.
-      sleep 2
+      # The card opens once the pointer rests on the button, and fades in.
+      drv wait-panels 1 10000 >/dev/null && sleep 0.5
       shot "$shots/3-card-$first.png"
+    fi
+    if grep -q '^child id=1010 visible=1' <<<"$buttons"; then
+      drv point-at "Zephra Foreground" 1010 >/dev/null
+      for _ in $(seq 1 50); do
+        drv panels | grep -q '^panel kind=card .* w=436 ' && break
+        sleep 0.1
+      done
+      sleep 0.5
+      shot "$shots/4-card-1010.png"
     fi
   else
     shot "$shots/2-after-dock-key.png"
