@@ -72,7 +72,11 @@ DockCommands DockStateMachine::HoverReported(int control, long lParam) noexcept
         return commands;
     }
 
-    if (!m_bHoverRearm)
+    // A button reports on every repaint, so a hot report of the control taken last counts only after its
+    // normal report. Another control's hot report always counts: the pointer is on that button now, even
+    // when the leave of the previous one has not been reported yet (a leave can come late), and its
+    // normal report, when it comes, no longer matters.
+    if (!m_bHoverRearm && control == m_nLastHoverId)
         return commands;
     m_nLastHoverId = control;
     m_bHoverRearm = false;

@@ -93,8 +93,8 @@ private:
     DockCommands Hide() noexcept;
 
     DockState m_nAnimState = Hidden;
-    // Set: the next hot report may open or switch the panel. Buttons report on every repaint, so only the
-    // first hot report after a normal report of the last hovered control counts.
+    // Set: the next hot report of the last hovered control may open or switch the panel again. Buttons
+    // report on every repaint, so only its first hot report after its normal report counts.
     bool m_bHoverRearm = true;
     int m_nLastHoverId = 0;
     int m_nPanelSlot = kNoPanel;

@@ -311,6 +311,17 @@ int ChildButtons(const wchar_t* title)
     return kOk;
 }
 
+int PointAtCentre(HWND window)
+{
+    RECT rc = {};
+    GetWindowRect(window, &rc);
+    const int x = (rc.left + rc.right) / 2;
+    const int y = (rc.top + rc.bottom) / 2;
+    const BOOL moved = SetCursorPos(x, y);
+    Print(L"pointer x=" + std::to_wstring(x) + L" y=" + std::to_wstring(y));
+    return moved ? kOk : kNo;
+}
+
 int PointAt(const wchar_t* title, int childId)
 {
     HWND parent = FindWindowW(nullptr, title);
@@ -319,52 +330,44 @@ int PointAt(const wchar_t* title, int childId)
         Print(L"missing child id=" + std::to_wstring(childId) + L" of " + Quoted(title));
         return kNo;
     }
-    RECT rc = {};
-    GetWindowRect(child, &rc);
-    const int x = (rc.left + rc.right) / 2;
-    const int y = (rc.top + rc.bottom) / 2;
-    const BOOL moved = SetCursorPos(x, y);
-    Print(L"pointer x=" + std::to_wstring(x) + L" y=" + std::to_wstring(y));
-    return moved ? kOk : kNo;
+    return PointAtCentre(child);
 }
 
 // ---- The description panel: the launcher's untitled dialogs (card, its background window, white line) ----
-
-DWORD LauncherProcess()
-{
-    DWORD pid = 0;
-    if (HWND dock = FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE)) GetWindowThreadProcessId(dock, &pid);
-    return pid;
-}
 
 struct PanelWindow {
     HWND hwnd;
     std::wstring kind;  // "card" (the panel dialog, it carries the texts), "cardbg" or "line"
 };
 
-struct PanelSearch {
-    DWORD pid;
-    std::vector<PanelWindow> found;
-};
-
-BOOL CALLBACK CollectPanelWindow(HWND window, LPARAM param)
+// Top-level windows, front to back.
+std::vector<HWND> TopLevelWindows()
 {
-    PanelSearch* search = reinterpret_cast<PanelSearch*>(param);
+    std::vector<HWND> windows;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) windows.push_back(w);
+    return windows;
+}
+
+DWORD ProcessOf(HWND window)
+{
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid || ClassOf(window) != L"#32770" || !WindowTextOf(window).empty()) return TRUE;
-    RECT rc = {};
-    GetWindowRect(window, &rc);
-    const bool line = rc.right - rc.left == 17 || rc.bottom - rc.top == 17;
-    search->found.push_back({window, GetWindow(window, GW_CHILD) ? L"card" : (line ? L"line" : L"cardbg")});
-    return TRUE;
+    return pid;
 }
 
 std::vector<PanelWindow> PanelWindows()
 {
-    PanelSearch search = {LauncherProcess(), {}};
-    if (search.pid) EnumWindows(CollectPanelWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<PanelWindow> found;
+    HWND dock = FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE);
+    for (HWND window : TopLevelWindows()) {
+        if (!dock || ProcessOf(window) != ProcessOf(dock) || ClassOf(window) != L"#32770" || !WindowTextOf(window).empty())
+            continue;
+        RECT rc = {};
+        GetWindowRect(window, &rc);
+        const bool line = rc.right - rc.left == 17 || rc.bottom - rc.top == 17;
+        found.push_back({window, GetWindow(window, GW_CHILD) ? L"card" : (line ? L"line" : L"cardbg")});
+    }
+    return found;
 }
 
 void PrintPanelWindows(const std::vector<PanelWindow>& windows)
@@ -399,13 +402,7 @@ int WaitPanels(size_t count, DWORD timeoutMs)
 int PointAtPanelButton(int childId)
 {
     for (const PanelWindow& w : PanelWindows()) {
-        HWND child = GetDlgItem(w.hwnd, childId);
-        if (!child) continue;
-        RECT rc = {};
-        GetWindowRect(child, &rc);
-        const int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
-        Print(L"pointer x=" + std::to_wstring(x) + L" y=" + std::to_wstring(y));
-        return SetCursorPos(x, y) ? kOk : kNo;
+        if (HWND child = GetDlgItem(w.hwnd, childId)) return PointAtCentre(child);
     }
     Print(L"missing panel child id=" + std::to_wstring(childId));
     return kNo;
@@ -508,30 +505,19 @@ std::vector<DWORD> ProcessesNamed(const wchar_t* exeName)
     return ids;
 }
 
-struct ProcessWindows {
-    std::vector<DWORD> ids;
-    int count;
-};
-
-BOOL CALLBACK CountProcessWindow(HWND window, LPARAM param)
-{
-    ProcessWindows* state = reinterpret_cast<ProcessWindows*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    for (DWORD id : state->ids) {
-        if (id != pid) continue;
-        ++state->count;
-        Print(Describe(window));
-    }
-    return TRUE;
-}
-
 // Lists and counts the top-level windows of every process of that name (hidden ones included).
 int CountProcessWindows(const wchar_t* exeName)
 {
-    ProcessWindows state = {ProcessesNamed(exeName), 0};
-    EnumWindows(CountProcessWindow, reinterpret_cast<LPARAM>(&state));
-    Print(L"process-windows count=" + std::to_wstring(state.count) + L" name=" + Quoted(exeName));
+    const std::vector<DWORD> ids = ProcessesNamed(exeName);
+    int count = 0;
+    for (HWND window : TopLevelWindows()) {
+        for (DWORD id : ids) {
+            if (id != ProcessOf(window)) continue;
+            ++count;
+            Print(Describe(window));
+        }
+    }
+    Print(L"process-windows count=" + std::to_wstring(count) + L" name=" + Quoted(exeName));
     return kOk;
 }
 

@@ -457,6 +457,7 @@ card_on_edge() { # edge, shown bar "x y w h", card, line, wide card
   expect_panel "$3" "$4" || return
   local card
   card="$(panel_field card hwnd)"
+  expect_eq "card's alpha after the fade-in" "$(panel_field card alpha)" 252
   drv point-at "Zephra Foreground" 1010 >/dev/null
   drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
   local wide_ok=0

@@ -1,10 +1,6 @@
-// The description panel's places beside the bar (the worked examples and every edge) and the consistency
-// of its content table.
+// The description panel's places beside the bar: the worked examples and every edge.
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "launcher/skin/PanelContent.h"
 #include "launcher/skin/PanelPlacement.h"
 
 namespace zep {
@@ -43,45 +39,6 @@ TEST(PanelLayoutTest, PlacesOnEveryEdge)
     PanelPlaces untouched{{7, 7}, {7, 7}};
     EXPECT_FALSE(PlacePanel(4, {0, 0, 1, 1}, 1000, 17, 495, 1920, 1080, &untouched));
     EXPECT_EQ((CoordinatePair{7, 7}), untouched.panel);
-}
-
-TEST(PanelLayoutTest, ContentTable)
-{
-    std::set<int> strings;
-    for (int control = 1000; control <= 1010; ++control) {
-        SCOPED_TRACE(control);
-        const PanelContent content = PanelContentFor(control);
-        ASSERT_GT(content.textCount, 0);
-        EXPECT_EQ(PanelTextColour::LightCyan, content.texts[0].colour);  // every card starts with its headline
-        for (int i = 0; i < content.textCount; ++i) {
-            const PanelRect& r = content.texts[i].rect;
-            EXPECT_TRUE(r.left >= 0 && r.right <= PanelWidthFor(control) && r.top >= 0 && r.bottom <= kPanelHeight &&
-                        r.left < r.right && r.top < r.bottom)
-                << "text " << i;
-            for (int j = 0; j < i; ++j) {
-                const PanelRect& o = content.texts[j].rect;
-                EXPECT_TRUE(r.left >= o.right || o.left >= r.right || r.top >= o.bottom || o.top >= r.bottom)
-                    << "texts " << j << " and " << i << " overlap";
-            }
-            if (control < 1010)
-                EXPECT_TRUE(strings.insert(content.texts[i].stringId).second) << content.texts[i].stringId;
-        }
-        EXPECT_EQ(control == 1010 ? 2 : 0, content.buttonCount);
-    }
-    EXPECT_EQ(40u, strings.size());
-    EXPECT_EQ(400, *strings.begin());
-    EXPECT_EQ(439, *strings.rbegin());
-
-    // The wide card repeats slot 9's card on the left and slot 8's 210 pixels to the right.
-    const PanelContent wide = PanelContentFor(1010), left = PanelContentFor(1009), right = PanelContentFor(1008);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(left.texts[i].stringId, wide.texts[i].stringId);
-        EXPECT_EQ(left.texts[i].rect.top, wide.texts[i].rect.top);
-        EXPECT_EQ(right.texts[i].stringId, wide.texts[3 + i].stringId);
-        EXPECT_EQ(right.texts[i].rect.left + 210, wide.texts[3 + i].rect.left);
-    }
-    EXPECT_EQ(0, PanelContentFor(999).textCount);
-    EXPECT_EQ(0, PanelContentFor(1011).textCount);
 }
 
 }  // namespace
