@@ -13,6 +13,7 @@
 #       combined button (when both of its tools are installed).
 #       The dock keeps running afterwards unless --close is given.
 #   tools/demo.sh key [--build DIR]     presses the dock key (scan code 0x78, extended) in the running demo
+#   tools/demo.sh click ID [--build DIR]  clicks dock button ID (1000-1012) of the running demo
 #   tools/demo.sh shot F [--build DIR]  saves a screenshot of the demo's display to F
 #   tools/demo.sh stop [--build DIR]    closes the dock and ends the demo's Wine processes and display
 set -euo pipefail
@@ -117,6 +118,12 @@ case "${1:-}" in
 key)
   use_demo_display
   drv key-dock
+  exit
+  ;;
+click)
+  [ $# -eq 2 ] || usage
+  use_demo_display
+  drv click "Zephra Foreground" "$2"
   exit
   ;;
 shot)

@@ -8,11 +8,13 @@
 #include "launcher/app/KeyboardHook.h"
 #include "launcher/dock/BarPlacement.h"
 #include "launcher/dock/BarSlider.h"
+#include "launcher/dock/PairFader.h"
 #include "launcher/dock/DockGeometry.h"
 #include "launcher/dock/DockKey.h"
 #include "launcher/dock/SlideStep.h"
 #include "launcher/res/resource.h"
 #include "launcher/system/IsX64Windows.h"
+#include "launcher/tools/ToolCommand.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
@@ -23,6 +25,11 @@ const DWORD kAssistantLookIntervalMs = 100;
 const DWORD kAssistantLastLookMs = 5000;
 
 const UINT kSlideTickMs = 10;
+
+// The settings panel's skin, 420 x 175 pixels, centred on the primary screen.
+const UINT kSettingPicture = 300;
+const int kSettingWidth = 420;
+const int kSettingHeight = 175;
 
 }  // namespace
 
@@ -63,6 +70,21 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_BUTTON_HOVER:
         Carry(m_dock.HoverReported(static_cast<int>(wParam), static_cast<long>(lParam)));
         *result = 0;
+        return true;
+    case WM_DES_COMMAND:
+        // The card's "OK" buttons: 2007 starts the left card's tool (slot 9), 2008 the right one's (slot 8).
+        if (wParam == kPanelLeftButton || wParam == kPanelRightButton) {
+            m_dock.CardButtonClicked();
+            RunButtonCommand(wParam == kPanelLeftButton ? 1009 : 1008);
+        }
+        *result = 0;
+        return true;
+    case WM_SETTING_CLOSE:
+        CloseSettingDialog();
+        *result = 0;
+        return true;
+    case WM_DIRECTION_CHANGE:
+        *result = 0;  // the bar keeps its edge for now
         return true;
     case WM_TIMER:
         if (wParam == kPanelCloseTimer)
@@ -335,6 +357,70 @@ void CZephra3Dlg::RetargetDescriptionPanel(int controlId)
 void CZephra3Dlg::CloseDescriptionPanel(bool fade)
 {
     m_panel.Close(fade, m_hWnd);
+}
+
+bool CZephra3Dlg::OnCommand(WPARAM wParam, LPARAM)
+{
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) != BN_CLICKED || id < kFirstDockButtonId || id > kHideButton)
+        return false;
+    RunButtonCommand(id);
+    return true;
+}
+
+void CZephra3Dlg::RunButtonCommand(int controlId)
+{
+    if (ClosesCardFirst(controlId))
+        Carry(m_dock.ToolCommandBegins());
+    const ToolCommand command = ToolCommandFor(controlId);
+    switch (command.action) {
+    case ToolAction::OpenSettings:
+        if (!m_pSettingDlg) {
+            OpenSettingDialog();
+            // Only a panel that came up can give the buttons back when it closes.
+            if (m_pSettingDlg)
+                CBarSlider::EnableButtons(g_pButtons, false);
+        }
+        return;
+    case ToolAction::Hide:
+        StartHide();
+        return;
+    case ToolAction::Nothing:
+        return;
+    default:
+        RunToolCommand(command, m_config.m_LaunchEntry, m_toolSystem);
+        return;
+    }
+}
+
+void CZephra3Dlg::OpenSettingDialog()
+{
+    if (m_pSettingDlg)
+        return;
+    m_pSettingDlg = std::make_unique<CSettingDlg>();
+    m_pSettingDlg->m_hOwnerWnd = m_hWnd;
+    m_pSettingDlg->m_pPngDlg->LoadPicture(kSettingPicture);
+    m_pSettingDlg->m_ptSetting = POINT{(::GetSystemMetrics(SM_CXSCREEN) - kSettingWidth) / 2,
+                                       (::GetSystemMetrics(SM_CYSCREEN) - kSettingHeight) / 2};
+    if (!m_pSettingDlg->m_pPngDlg->Create(IDD_PNG_DIALOG) ||
+        !m_pSettingDlg->Create(IDD_SETTING_DIALOG, m_pSettingDlg->m_pPngDlg->GetSafeHwnd())) {
+        m_pSettingDlg->DestroyWindow();
+        m_pSettingDlg.reset();
+        return;
+    }
+    m_dock.SettingsOpened();
+    CPairFader::FadeIn(*m_pSettingDlg, m_hWnd);
+}
+
+void CZephra3Dlg::CloseSettingDialog()
+{
+    if (!m_pSettingDlg)
+        return;
+    CPairFader::FadeOut(*m_pSettingDlg, m_hWnd);
+    m_pSettingDlg->DestroyWindow();
+    m_pSettingDlg.reset();
+    m_dock.SettingsClosed();
+    CBarSlider::EnableButtons(g_pButtons, true);
 }
 
 void CZephra3Dlg::PaintMinimised()

@@ -18,6 +18,8 @@
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/DescriptionPanel.h"
 #include "launcher/skin/ImageButton.h"
+#include "launcher/settings/SettingDlg.h"
+#include "launcher/tools/Win32ToolSystem.h"
 
 namespace zep {
 
@@ -51,6 +53,11 @@ public:
     void RetargetDescriptionPanel(int controlId);
     void CloseDescriptionPanel(bool fade);
 
+    // What a click on dock button `controlId` (1000 to 1012) does; also run for the card's "OK" buttons.
+    void RunButtonCommand(int controlId);
+    // The settings panel, centred on the primary screen; nothing while one is open.
+    void OpenSettingDialog();
+
     DockState AnimState() const noexcept { return m_dock.State(); }
 
     HICON m_hIcon;
@@ -63,6 +70,7 @@ public:
 
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
     // First start-up stage (WM_CREATE); -1 fails the creation.
@@ -74,6 +82,8 @@ private:
     void StartReveal();
     // Carries out what the state machine decided, in the order DockCommands gives.
     void Carry(const DockCommands& commands);
+    // WM_SETTING_CLOSE: fades the settings panel out, destroys it and enables the buttons again.
+    void CloseSettingDialog();
     // Starts ZepAssistant64 on x64 Windows and looks for its window. False when it could not be started.
     bool StartAssistant64();
     void PaintMinimised();
@@ -83,6 +93,10 @@ private:
     DockStateMachine m_dock;
     // Destroyed before the buttons at tear-down; it refers to none of them.
     CDescriptionPanel m_panel;
+    // The open settings panel, or null. Its windows are owned by the bar's background window and go with
+    // it at tear-down; the object goes with the dock dialog, before GDI+ is shut down.
+    std::unique_ptr<CSettingDlg> m_pSettingDlg;
+    CWin32ToolSystem m_toolSystem;
     std::unique_ptr<CImageButton> m_buttons[kDockButtons];
     bool m_bTornDown = false;
 };

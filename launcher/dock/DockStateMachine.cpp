@@ -24,13 +24,8 @@ DockCommands DockStateMachine::HideButton() noexcept
 
 DockCommands DockStateMachine::Hide() noexcept
 {
-    DockCommands commands;
+    DockCommands commands = ToolCommandBegins();
     commands.startHide = true;  // the state stays Shown until the first tick
-    if (PanelOpen()) {
-        commands.panelTimer = PanelTimerCommand::Kill;
-        commands.panel = PanelCommand::CloseAtOnce;
-        m_nPanelSlot = kNoPanel;
-    }
     return commands;
 }
 
@@ -99,6 +94,17 @@ DockCommands DockStateMachine::HoverReported(int control, long lParam) noexcept
         commands.panel = PanelCommand::Retarget;
         commands.panelControl = control;
         m_nPanelSlot = control - kFirstDockButtonId;
+    }
+    return commands;
+}
+
+DockCommands DockStateMachine::ToolCommandBegins() noexcept
+{
+    DockCommands commands;
+    if (PanelOpen()) {
+        commands.panelTimer = PanelTimerCommand::Kill;
+        commands.panel = PanelCommand::CloseAtOnce;
+        m_nPanelSlot = kNoPanel;
     }
     return commands;
 }

@@ -75,6 +75,11 @@ public:
     // IDT_PANEL_CLOSE ticked: it is killed and the panel closes with a fade.
     DockCommands PanelTimerTicked() noexcept;
 
+    // A tool button's command (1000 to 1009) begins: an open panel closes at once, its timer killed.
+    DockCommands ToolCommandBegins() noexcept;
+    // One of the card's "OK" buttons was clicked: the next hot report may open a card again.
+    void CardButtonClicked() noexcept { m_bHoverRearm = true; }
+
     // The panel is gone without a command of this machine (it could not be created, or a tool command
     // closed it).
     void PanelClosed() noexcept { m_nPanelSlot = kNoPanel; }

@@ -129,8 +129,10 @@ bool CDesDlg::OnCommand(WPARAM wParam, LPARAM)
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) != BN_CLICKED || (id != kPanelLeftButton && id != kPanelRightButton))
         return false;
+    // Posted: the dock closes this card before it starts the tool, which must not happen while the
+    // button's click is still being handled on this card's and the button's stack.
     if (m_hNotifyWnd)
-        ::SendMessageW(m_hNotifyWnd, WM_DES_COMMAND, static_cast<WPARAM>(id), 0);
+        ::PostMessageW(m_hNotifyWnd, WM_DES_COMMAND, static_cast<WPARAM>(id), 0);
     return true;
 }
 

@@ -2,7 +2,8 @@
 
 // The description panel: a control dialog over its card picture, carrying the texts of one dock button's
 // card and, on the combined button's wide card, one "OK" image button per tool. Its buttons' hover
-// reports and clicks go to the dock dialog (m_hNotifyWnd), which decides what they do.
+// reports (sent) and clicks (posted as WM_DES_COMMAND) go to the dock dialog (m_hNotifyWnd), which
+// decides what they do.
 //
 // Ownership: the panel owns its texts, its buttons and their font; DestroyWindow deletes them before the
 // background window (CCtrlDialog) and the panel's own window go. Thread: user-interface thread only.

@@ -1,6 +1,9 @@
 // Stand-in for a companion tool in demo and end-to-end installations. The installer copies this one
 // program under every tool's name (ZepBright.exe, ZepAir.exe, ...); at run time it takes its name from
 // its own file name, so its main window carries the title the launcher's running-tool watcher looks for.
+// With ZEP_TOOL_START_LOG naming a file (the end-to-end scenarios set it for the launcher, whose children
+// inherit it), it only appends one line about its start there (name, working folder, command line) and
+// ends at once.
 
 #include <windows.h>
 
@@ -88,11 +91,40 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+std::string Utf8(const std::wstring& text)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], size, nullptr, nullptr);
+    return out;
+}
+
+bool RecordStart()
+{
+    wchar_t logPath[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"ZEP_TOOL_START_LOG", logPath, MAX_PATH)) return false;
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    const std::string line = "start name=" + Utf8(g_toolName) + " cwd=\"" + Utf8(folder) + "\" cmdline=\"" +
+                             Utf8(GetCommandLineW()) + "\"\n";
+    // Appends whole lines even when several tools start at once.
+    HANDLE log = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (log != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(log);
+    }
+    return true;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
 {
     g_toolName = OwnProgramName();
+    if (RecordStart()) return 0;
 
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);

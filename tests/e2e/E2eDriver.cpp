@@ -176,6 +176,7 @@ UINT MessageNumber(const wchar_t* name)
         {L"WM_UNINSTALLSHELLHOOK64", WM_UNINSTALLSHELLHOOK64},
         {L"WM_REGISTRY_CHANGED", WM_REGISTRY_CHANGED},
         {L"WM_SHELL_NOTIFY", WM_SHELL_NOTIFY},
+        {L"WM_COMMAND", WM_COMMAND},
     };
     for (const Named& named : kNamed) {
         if (_wcsicmp(named.name, name) == 0) return named.number;
@@ -408,6 +409,57 @@ int PointAtPanelButton(int childId)
     return kNo;
 }
 
+// ---- Clicks, with an optional second low-level keyboard hook that reports the key events meanwhile ----
+
+std::vector<std::wstring> g_keysSeen;
+
+LRESULT CALLBACK WatchKeys(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        const KBDLLHOOKSTRUCT* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        g_keysSeen.push_back(L"key scan=" + Hex(key->scanCode) + L" vk=" + Hex(key->vkCode) + L" flags=" +
+                             Hex(key->flags) + L" up=" + std::to_wstring((key->flags & LLKHF_UP) ? 1 : 0));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Left press and release at the centre of a child of a titled window (or of the card); with `watchMs`, the
+// key events of the next `watchMs` milliseconds are listed.
+int Click(const wchar_t* title, int childId, DWORD watchMs)
+{
+    HHOOK hook = watchMs ? SetWindowsHookExW(WH_KEYBOARD_LL, WatchKeys, GetModuleHandleW(nullptr), 0) : nullptr;
+    const int pointed = std::wcscmp(title, L"panel") == 0 ? PointAtPanelButton(childId) : PointAt(title, childId);
+    if (pointed != kOk) return pointed;
+    Sleep(50);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    const UINT sent = SendInput(2, inputs, sizeof(INPUT));
+    Print(L"click sent=" + std::to_wstring(sent));
+    const ULONGLONG end = GetTickCount64() + watchMs;
+    while (hook && GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    }
+    if (hook) UnhookWindowsHookEx(hook);
+    for (const std::wstring& key : g_keysSeen) Print(key);
+    return sent == 2 ? kOk : kNo;
+}
+
+// A virtual key pressed and released (F1 is 0x70).
+int KeyVirtual(WORD vk)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = vk;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    const UINT sent = SendInput(2, inputs, sizeof(INPUT));
+    Print(L"key-vk sent=" + std::to_wstring(sent));
+    return sent == 2 ? kOk : kNo;
+}
+
 // One key event of any scan code, pressed or released, with or without the extended flag.
 int KeyEvent(WORD scanCode, bool up, bool extended)
 {
@@ -564,6 +616,7 @@ int Usage()
           L"  child-buttons <title>                          point-at <title|panel> <childId>\n"
           L"  point <x> <y>          key-event <scan> <up 0|1> <extended 0|1>   key-dock-twice <gapMs>\n"
           L"  panels                 wait-panels <count> <timeoutMs>             hover-cycles <n>\n"
+          L"  click <title|panel> <childId> [watchKeysMs]    key-vk <vk>\n"
           L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
           L"  count-process-windows <exe>");
@@ -618,6 +671,9 @@ int Run(int argc, wchar_t** argv)
     if (command == L"key-event" && n == 3)
         return KeyEvent(static_cast<WORD>(ToLong(a[0])), ToLong(a[1]) != 0, ToLong(a[2]) != 0);
     if (command == L"key-dock-twice" && n == 1) return KeyDockTwice(ms(a[0]));
+    if (command == L"click" && (n == 2 || n == 3))
+        return Click(a[0], static_cast<int>(ToLong(a[1])), n == 3 ? ms(a[2]) : 0);
+    if (command == L"key-vk" && n == 1) return KeyVirtual(static_cast<WORD>(ToLong(a[0])));
     if (command == L"panels" && n == 0) {
         PrintPanelWindows(PanelWindows());
         return kOk;

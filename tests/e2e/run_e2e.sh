@@ -24,7 +24,7 @@ SCENARIOS=(
   second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
   rebuild_after_registry_change
   dock_key_slide_right dock_key_slide_left dock_key_slide_top dock_key_slide_bottom
-  card_every_edge card_hover_rules card_16bit
+  card_every_edge card_hover_rules card_16bit tool_commands
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -557,8 +557,8 @@ scenario_card_hover_rules() {
   close_launcher
 }
 
-# At 16 bits per pixel (a second display; colour depth is read per process) the card comes and goes
-# without alpha ramps, and 200 open, switch and close cycles leave no window behind.
+# At 16 bits per pixel (a second display; colour depth is read per process) the card and the settings panel
+# come and go without alpha ramps, and 200 open, switch and close cycles leave no window behind.
 scenario_card_16bit() {
   install_demo --edge 0 || return
   local n
@@ -587,11 +587,116 @@ scenario_card_16bit() {
     printf '%s\n' "$before" "$after" >"$logs/windows.txt"
     expect_eq "launcher windows after 200 cycles" "$(field "$(tail -1 <<<"$after")" count)" \
       "$(field "$(tail -1 <<<"$before")" count)"
+    # The settings panel too comes and goes without alpha ramps at this depth.
+    drv click "Zephra Foreground" 1011 >/dev/null
+    drv wait-panels 1 10000 >/dev/null
+    drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+    expect_eq "settings panel's layered attributes (colour key only)" "$(panel_field card lwa)" 1
+    drv click panel 2005 >/dev/null
+    expect_no_panel "after the settings panel's close button"
     close_launcher
     exit "$failures"
   )
   failures=$((failures + $?))
   kill "$xvfb" 2>/dev/null
+}
+
+# ---- the buttons' commands -----------------------------------------------------------------------------
+
+# The tools' starts, as the demo tool records them when ZEP_TOOL_START_LOG names a file.
+start_log_win='C:\ZepToolStarts.log'
+start_log() { printf '%s' "$build/wine/prefix/drive_c/ZepToolStarts.log"; }
+starts_of() { # tool
+  grep -c "^start name=$1 " "$(start_log)" 2>/dev/null || true
+}
+# Clicks a button and waits for the start of its tool in its folder.
+expect_start() { # title, id, tool, folder, count after
+  drv click "$1" "$2" >/dev/null
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(starts_of "$3")" -ge "$5" ] && break
+    sleep 0.1
+  done
+  expect_eq "starts of $3 after clicking $2" "$(starts_of "$3")" "$5"
+  local line
+  line="$(grep "^start name=$3 " "$(start_log)" | tail -1 | tr -d '\r')"
+  expect_eq "working folder of $3" "$(field "$line" cwd)" "\"$4\""
+}
+# Clicks a key-event button and checks the key events a second hook saw meanwhile.
+expect_keys() { # id, expected "scan up" lines
+  local seen
+  seen="$(drv click "Zephra Foreground" "$1" 500 | grep '^key ' | awk '{ print $2, $5 }' | tr '\n' ';')"
+  expect_eq "key events of button $1" "$seen" "$2"
+}
+
+# Every kind of button: tools start from their folders (twice for two clicks), the key-event buttons send
+# their single events, the paired card's "OK" buttons start slots 9 and 8, 1010 does nothing, the settings
+# panel opens centred with the bar's buttons disabled until its close button, F1 opens the help file and
+# the hide button hides the bar.
+scenario_tool_commands() {
+  install_demo --edge 0 || return
+  local tools='C:\Program Files\Zephra\Tools'
+  rm -f "$(start_log)"
+  # .mht files open with the demo tool, which records the help file it was given.
+  "$wine_run" reg add 'HKCR\.mht' /ve /d ZepHelpProbe /f </dev/null >/dev/null 2>&1
+  "$wine_run" reg add 'HKCR\ZepHelpProbe\shell\open\command' /ve \
+    /d "\"Z:${build//\//\\}\\bin\\zep_demo_tool.exe\" \"%1\"" /f </dev/null >/dev/null 2>&1
+  ZEP_TOOL_START_LOG="$start_log_win" start_launcher launcher
+  launcher_ready || return
+  drv point $POINTER_AWAY >/dev/null
+  reveal 1798 20 133 1040
+
+  expect_start "Zephra Foreground" 1000 ZepBright "$tools\\ZepBright" 1
+  expect_start "Zephra Foreground" 1000 ZepBright "$tools\\ZepBright" 2
+  expect_start "Zephra Foreground" 1001 ZepSaver "$tools\\ZepSaver" 1
+  expect_start "Zephra Foreground" 1002 ZepAir "$tools\\ZepAir" 1
+  expect_start "Zephra Foreground" 1005 ZepTouch "$tools\\ZepTouch" 1
+  expect_start "Zephra Foreground" 1007 ZepSnap "$tools\\ZepSnap" 1
+  expect_keys 1003 "scan=0x76 up=1;"
+  expect_keys 1004 "scan=0x75 up=1;"
+  expect_keys 1006 "scan=0x4 up=0;"
+  expect_rect "Zephra" 1798 20 133 1040
+
+  drv point-at "Zephra Foreground" 1010 >/dev/null
+  drv wait-panels 1 10000 >/dev/null || fail "no card for 1010"
+  local before
+  before="$(wc -l <"$(start_log)")"
+  drv click "Zephra Foreground" 1010 >/dev/null
+  sleep 1
+  expect_eq "starts after clicking 1010" "$(wc -l <"$(start_log)")" "$before"
+  expect_eq "panel windows after clicking 1010" "$(field "$(drv panels | tail -1)" count)" 3
+  expect_start panel 2007 ZepCast "$tools\\ZepCast" 1
+  expect_no_panel "after its OK button"
+  drv point-at "Zephra Foreground" 1010 >/dev/null
+  drv wait-panels 1 10000 >/dev/null || fail "no card for 1010"
+  expect_start panel 2008 ZepShare "$tools\\ZepShare" 1
+
+  drv click "Zephra Foreground" 1011 >/dev/null
+  local settings
+  for _ in $(seq 1 50); do
+    settings="$(drv panels | grep '^panel kind=card ')"
+    [ -n "$settings" ] && break
+    sleep 0.1
+  done
+  expect_eq "settings panel place" "$(field "$settings" x),$(field "$settings" y),$(field "$settings" w),$(field "$settings" h)" \
+    750,452,420,175
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null  # the buttons go off once the fade-in is over
+  expect_buttons_disabled 1
+  drv send "Zephra Foreground" WM_COMMAND 1011 0 >/dev/null
+  expect_eq "panel windows after a second 1011" "$(field "$(drv panels | tail -1)" count)" 2
+  drv click panel 2005 >/dev/null
+  expect_no_panel "after the settings panel's close button"
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_buttons_disabled 0
+
+  drv key-vk 0x70 >/dev/null
+  wait_log "$(start_log)" 'Help.mht' 10 && echo "ok: F1 opened the help file" || fail "F1 did not open the help file"
+  grep -F Help.mht "$(start_log)" | tr -d '\r' >"$logs/help.txt"
+  drv click "Zephra Foreground" 1012 >/dev/null
+  expect_rect "Zephra" 1920 20 133 1040
+  close_launcher
+  "$wine_run" reg delete 'HKCR\ZepHelpProbe' /f </dev/null >/dev/null 2>&1
+  "$wine_run" reg delete 'HKCR\.mht' /ve /f </dev/null >/dev/null 2>&1
 }
 
 # ---- runner ---------------------------------------------------------------------------------------------

@@ -9,7 +9,7 @@
 namespace zep {
 namespace {
 
-enum Kind { Key, HideButton, Tick, Blocking, Hover, PanelTimer, SettingsOpen, SettingsClose, PanelGone };
+enum Kind { Key, HideButton, Tick, Blocking, Hover, PanelTimer, SettingsOpen, SettingsClose, PanelGone, ToolCmd, CardClick };
 struct Event {
     Kind kind;
     int a = 0;  // Tick/Blocking: slide code; Hover: control
@@ -54,6 +54,8 @@ std::string Run(DockStateMachine& m, const std::vector<Event>& events)
         case SettingsOpen: m.SettingsOpened(); break;
         case SettingsClose: m.SettingsClosed(); break;
         case PanelGone: m.PanelClosed(); break;
+        case ToolCmd: c = m.ToolCommandBegins(); break;
+        case CardClick: m.CardButtonClicked(); break;
         }
         last = Describe(c);
     }
@@ -148,6 +150,11 @@ TEST(DockStateMachineTest, HoverAndPanel)
          Then(open3, {{Hover, 1003, 1}, {PanelTimer}, {Hover, 1002, 0}}), "open 1002", Shown, 2},
         {"key hides and closes the panel at once", Then(open3, {{Key}}), "hide timer-kill close-now", Shown, -1},
         {"hide button closes the panel at once", Then(open3, {{HideButton}}), "hide timer-kill close-now", Shown, -1},
+        {"a tool command closes the card at once", Then(open3, {{ToolCmd}}), "timer-kill close-now", Shown, -1},
+        {"a tool command without card does nothing", Then(kShownRight, {{ToolCmd}}), "", Shown, -1},
+        {"after a card button's click, the last tool button opens a card again",
+         Then(open3, {{Hover, 1003, 1}, {Hover, 1003, 0}, {CardClick}, {ToolCmd}, {Hover, 1003, 0}}), "open 1003",
+         Shown, 3},
         {"a panel that went away is opened anew", Then(open3, {{PanelGone}, {Hover, 1003, 1}, {Hover, 1003, 0}}),
          "open 1003", Shown, 3},
         {"settings button never opens", Then(kShownRight, {{Hover, 1011, 0}}), "", Shown, -1},

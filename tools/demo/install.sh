@@ -20,7 +20,7 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 ini="$here/LaunchInfo.ini"
-help_file="$here/Help.mht"
+help_file="$here/../../launcher/res/Help.mht"
 
 usage() {
   sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//' >&2

@@ -1,0 +1,80 @@
+#include "launcher/settings/SettingDlg.h"
+
+#include "launcher/config/LaunchConfig.h"
+#include "shared/ZepShared.h"
+
+namespace zep {
+namespace {
+
+constexpr int kFirstButtonId = 2001;
+constexpr int kCloseButtonId = 2005;
+constexpr UINT kFirstButtonPicture = 301;
+// The edge each of the buttons 2001 to 2004 picks: bottom, top, left, right.
+constexpr int kPickedEdge[] = {3, 2, 1, 0};
+
+}  // namespace
+
+CSettingDlg::CSettingDlg() noexcept : m_ptSetting{0, 0}, m_hOwnerWnd(nullptr), m_ptButtons{} {}
+
+CSettingDlg::~CSettingDlg()
+{
+    for (std::unique_ptr<CImageButton>& button : m_pButtons)
+        button.reset();
+}
+
+BOOL CSettingDlg::OnInitDialog()
+{
+    CCtrlDialog::OnInitDialog();  // tool window, tooltips
+    ReadSettingPositions(m_ptButtons);
+    if (m_pPngDlg) {
+        m_pPngDlg->m_bDragEnabled = false;
+        ::SetWindowPos(*m_pPngDlg, m_hWnd, m_ptSetting.x, m_ptSetting.y, 0, 0, SWP_NOSIZE);
+    }
+    for (int i = 0; i < kSettingButtons; ++i) {
+        auto button = std::make_unique<CImageButton>();
+        const RECT place = {m_ptButtons[i].x, m_ptButtons[i].y, m_ptButtons[i].x, m_ptButtons[i].y};
+        if (!button->Create(L"", 0, place, m_hWnd, static_cast<UINT>(kFirstButtonId + i)))
+            continue;
+        button->LoadButtonImage(kFirstButtonPicture + static_cast<UINT>(i));
+        ::ShowWindow(*button, SW_SHOW);
+        m_pButtons[i] = std::move(button);
+    }
+    return TRUE;
+}
+
+BOOL CSettingDlg::DestroyWindow()
+{
+    for (std::unique_ptr<CImageButton>& button : m_pButtons)
+        button.reset();
+    return CCtrlDialog::DestroyWindow();
+}
+
+bool CSettingDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_SETTINGCHANGE) {
+        *result = Default();
+        // A setting change can leave the panel half transparent; the colour key alone shows it whole.
+        ::SetLayeredWindowAttributes(m_hWnd, m_crKey, 0, LWA_COLORKEY);
+        return true;
+    }
+    return CCtrlDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+bool CSettingDlg::OnCommand(WPARAM wParam, LPARAM)
+{
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) != BN_CLICKED || id < kFirstButtonId || id > kCloseButtonId)
+        return false;
+    if (!m_hOwnerWnd)
+        return true;
+    if (id == kCloseButtonId) {
+        // Posted: the dock destroys this panel in its answer, which must not happen while the close
+        // button's click is still being handled on this panel's and the button's stack.
+        ::PostMessageW(m_hOwnerWnd, WM_SETTING_CLOSE, 0, 0);
+    } else {
+        ::SendMessageW(m_hOwnerWnd, WM_DIRECTION_CHANGE, 0, kPickedEdge[id - kFirstButtonId]);
+    }
+    return true;
+}
+
+}  // namespace zep
