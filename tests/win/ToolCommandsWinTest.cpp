@@ -64,6 +64,7 @@ TEST(ToolCommandsWinTest, LaunchRequestReachesTheAssistantWindowWhole)
 {
     zep::LaunchEntry entries[zep::kToolSlots] = {};
     std::wmemset(entries[5].szPath, L'#', zep::kPathChars);  // nothing after a terminator may go out
+    std::wmemset(entries[5].szExeName, L'#', zep::kNameChars);
     std::wcscpy(entries[5].szPath, L"C:\\Program Files\\Zephra\\Tools\\ZepTouch\\");
     std::wcscpy(entries[5].szExeName, L"ZepTouch.exe");
     NotX64System system;
