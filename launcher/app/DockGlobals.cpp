@@ -6,6 +6,5 @@ CImageButton* g_pButtons[kDockButtons] = {};
 HWND g_hDockWnd = nullptr;
 HWND g_hHookTargetWnd = nullptr;
 UniqueHook g_hKeyboardHook;
-CWorkerThread* g_pRegWatchThread = nullptr;
 
 }  // namespace zep

@@ -1,7 +1,7 @@
 #pragma once
 
 // Process-wide state of the launcher (one launcher runs per session). Written on the user-interface
-// thread; the registry watcher only reads g_hDockWnd, and the keyboard hook g_hHookTargetWnd.
+// thread; the keyboard hook procedure reads g_hHookTargetWnd.
 
 #include <windows.h>
 
@@ -11,7 +11,6 @@
 namespace zep {
 
 class CImageButton;
-class CWorkerThread;
 
 
 // The dock dialog's image buttons, indexed by control identifier - 1000. Owned by the dock dialog; null
@@ -22,7 +21,5 @@ extern HWND g_hDockWnd;
 // The dock dialog: target of the keyboard hook procedure.
 extern HWND g_hHookTargetWnd;
 extern UniqueHook g_hKeyboardHook;
-// The registry watcher's thread; owned by the dock dialog.
-extern CWorkerThread* g_pRegWatchThread;
 
 }  // namespace zep

@@ -6,6 +6,7 @@
 #include "hook/ZepHook.h"
 #include "launcher/app/DockGlobals.h"
 #include "launcher/app/KeyboardHook.h"
+#include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/BarPlacement.h"
 #include "launcher/dock/BarSlider.h"
 #include "launcher/dock/PairFader.h"
@@ -14,6 +15,8 @@
 #include "launcher/dock/SlideStep.h"
 #include "launcher/res/resource.h"
 #include "launcher/system/IsX64Windows.h"
+#include "launcher/system/WindowsVersion.h"
+#include "launcher/tools/RunningToolTable.h"
 #include "launcher/tools/ToolCommand.h"
 #include "shared/ZepShared.h"
 
@@ -26,6 +29,13 @@ const DWORD kAssistantLastLookMs = 5000;
 
 const UINT kSlideTickMs = 10;
 
+// A shown bar moved away is put back after this pause, a bounded number of times: a window that will not
+// stay there must not hold the user-interface thread for ever.
+const DWORD kCorrectionPauseMs = 500;
+const int kCorrectionTries = 10;
+// Before the first reveal the first position changes of the dock dialog hide the bar again.
+const int kStartupHides = 6;
+
 // The settings panel's skin, 420 x 175 pixels, centred on the primary screen.
 const UINT kSettingPicture = 300;
 const int kSettingWidth = 420;
@@ -36,7 +46,8 @@ const int kSettingHeight = 175;
 CZephra3Dlg::CZephra3Dlg()
     : m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED))),
-      m_rcWorkArea(), m_nScreenCx(0), m_nScreenCy(0), m_hZepAstWnd64(nullptr), m_nStartupHideCount(0)
+      m_rcWorkArea(), m_nScreenCx(0), m_nScreenCy(0), m_hZepAstWnd64(nullptr), m_nStartupHideCount(0),
+      m_nTaskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated"))
 {
 }
 
@@ -84,7 +95,56 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         *result = 0;
         return true;
     case WM_DIRECTION_CHANGE:
-        *result = 0;  // the bar keeps its edge for now
+        ChangeEdge(static_cast<int>(lParam));
+        *result = 0;
+        return true;
+    case WM_SHELL_NOTIFY:
+        // Marks change only while the bar can be seen; a hidden bar catches up at the next notification.
+        if (m_dock.State() == Shown)
+            m_runningCheck.Request();
+        *result = 0;
+        return true;
+    case WM_RUNNING_TOOLS:
+        ApplyRunningTools(wParam);
+        *result = 0;
+        return true;
+    case WM_SETTINGCHANGE:
+        Default();
+        UpdateScreenGeometry();
+        *result = 0;
+        return true;
+    case WM_DISPLAYCHANGE:
+        Default();
+        UpdateScreenGeometry();
+        KeyboardHook::Install(m_hWnd);  // the system may have dropped the hook meanwhile
+        *result = 0;
+        return true;
+    case WM_MOVE:
+        Default();
+        CorrectShownPosition();
+        *result = 0;
+        return true;
+    case WM_WINDOWPOSCHANGED:
+        Default();
+        if (m_nStartupHideCount < kStartupHides) {
+            ++m_nStartupHideCount;
+            ::ShowWindow(m_pPngDlg->GetSafeHwnd(), SW_HIDE);
+            ::ShowWindow(m_hWnd, SW_HIDE);
+        }
+        *result = 0;
+        return true;
+    case WM_WTSSESSION_CHANGE:
+        if (wParam == WTS_SESSION_UNLOCK) {
+            if (IsWindowsXp())
+                UpdateScreenGeometry();
+            KeyboardHook::Install(m_hWnd);
+        }
+        *result = 0;
+        return true;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC)
+            KeyboardHook::Install(m_hWnd);  // a hook does not survive standby
+        *result = TRUE;
         return true;
     case WM_TIMER:
         if (wParam == kPanelCloseTimer)
@@ -98,6 +158,14 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         *result = m_hWnd ? Default() : 0;  // the tear-down normally leaves no window to close
         return true;
     default:
+        if (message == m_nTaskbarCreated && m_nTaskbarCreated != 0) {
+            // A restarted shell: the work area may be another, and the keyboard hook went with the old one
+            // on some systems.
+            UpdateScreenGeometry();
+            KeyboardHook::Install(m_hWnd);
+            *result = 0;
+            return true;
+        }
         break;
     }
     return CCtrlDialog::OnWndMsg(message, wParam, lParam, result);
@@ -188,8 +256,10 @@ BOOL CZephra3Dlg::OnInitDialog()
     m_pPngDlg->UpdateEdgeBackground(m_config.m_nDirection, m_layout.m_nGroupCount[0], m_layout.m_nGroupCount[1],
                                     m_layout.m_nGroupCount[2], 255);
 
-    // The button-layer mirror, the registry watcher and the shell listener start here, in this order,
-    // before the hooks are placed.
+    MirrorButtons();
+    m_regWatch.Start(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zephra", m_hWnd);
+    m_ShellListener.Start(m_hWnd);
+    m_runningCheck.Start(m_hWnd);
     KeyboardHook::Install(m_hWnd);
     InstallShellHook(m_hWnd);
     ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
@@ -210,6 +280,10 @@ BOOL CZephra3Dlg::DestroyWindow()
         return FALSE;
     m_bTornDown = true;
 
+    // The workers first: none may post to, or wait for, a window that is going.
+    m_runningCheck.Stop();
+    m_ShellListener.Stop();
+    m_regWatch.Stop();
     KeyboardHook::Remove();
     UnInstallShellHook();
     if (m_hWnd)
@@ -371,7 +445,7 @@ bool CZephra3Dlg::OnCommand(WPARAM wParam, LPARAM)
 void CZephra3Dlg::RunButtonCommand(int controlId)
 {
     if (ClosesCardFirst(controlId))
-        Carry(m_dock.ToolCommandBegins());
+        Carry(m_dock.CloseCardAtOnce());
     const ToolCommand command = ToolCommandFor(controlId);
     switch (command.action) {
     case ToolAction::OpenSettings:
@@ -421,6 +495,118 @@ void CZephra3Dlg::CloseSettingDialog()
     m_pSettingDlg.reset();
     m_dock.SettingsClosed();
     CBarSlider::EnableButtons(g_pButtons, true);
+}
+
+void CZephra3Dlg::ApplyRunningTools(WPARAM rowsFound)
+{
+    bool found[kRunningToolRows];
+    for (int row = 0; row < kRunningToolRows; ++row)
+        found[row] = (rowsFound >> row & 1) != 0;
+    RunningMark marks[kRunningMarks];
+    RunningMarksFor(found, marks);
+    // Every mark is written and every marked button repainted, changed or not; a button the bar lost in a
+    // rebuild meanwhile is simply not there.
+    for (const RunningMark& mark : marks) {
+        if (CImageButton* button = g_pButtons[mark.button - kFirstDockButtonId]) {
+            button->m_bRunning = mark.running;
+            ::InvalidateRect(*button, nullptr, TRUE);
+        }
+    }
+}
+
+void CZephra3Dlg::MirrorButtons()
+{
+    m_mirror.Mirror(m_pPngDlg->GetSafeHwnd(), m_hWnd, m_config.m_nDirection, m_pPngDlg->m_sizeComposition);
+}
+
+void CZephra3Dlg::CentreSettingDialog()
+{
+    if (!m_pSettingDlg || !m_pSettingDlg->m_pPngDlg)
+        return;
+    ::SetWindowPos(*m_pSettingDlg->m_pPngDlg, *m_pSettingDlg, (m_nScreenCx - kSettingWidth) / 2,
+                   (m_nScreenCy - kSettingHeight) / 2, 0, 0, SWP_NOSIZE);
+}
+
+void CZephra3Dlg::UpdateScreenGeometry()
+{
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &m_rcWorkArea, 0);
+    m_nScreenCx = ::GetSystemMetrics(SM_CXSCREEN);
+    m_nScreenCy = ::GetSystemMetrics(SM_CYSCREEN);
+    if (IsWindowsXp() && m_rcWorkArea.bottom - m_rcWorkArea.top == m_nScreenCy) {
+        // XP reports the new work area late after a taskbar change.
+        ::Sleep(1000);
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &m_rcWorkArea, 0);
+    }
+    const WorkArea area = {m_rcWorkArea.left, m_rcWorkArea.top, m_rcWorkArea.right, m_rcWorkArea.bottom};
+    CoordinatePair place{};
+    if (m_dock.State() == Shown) {
+        Carry(m_dock.CloseCardAtOnce());
+        if (ShownBarPosition(m_config.m_nDirection, area, m_nScreenCx, m_nScreenCy, &place))
+            CDockLayout::MoveBarPair(*this, place.x, place.y, 0, 0, SWP_NOSIZE);
+        CentreSettingDialog();
+        if (IsWindowsXp())
+            BringDockToFront();
+    } else if (m_dock.State() == Hidden) {
+        if (ParkedBarPosition(m_config.m_nDirection, m_nScreenCx, m_nScreenCy, &place))
+            CDockLayout::MoveBarPair(*this, place.x, place.y, 0, 0, SWP_NOSIZE);
+    }
+    MirrorButtons();
+}
+
+void CZephra3Dlg::CorrectShownPosition()
+{
+    if (m_dock.State() != Shown || !m_pPngDlg)
+        return;
+    const WorkArea area = {m_rcWorkArea.left, m_rcWorkArea.top, m_rcWorkArea.right, m_rcWorkArea.bottom};
+    CoordinatePair place{};
+    if (!ShownBarPosition(m_config.m_nDirection, area, m_nScreenCx, m_nScreenCy, &place))
+        return;
+    const HWND background = m_pPngDlg->GetSafeHwnd();
+    RECT rect{};
+    ::GetWindowRect(background, &rect);
+    for (int tries = 0; tries < kCorrectionTries && (rect.left != place.x || rect.top != place.y); ++tries) {
+        ::Sleep(kCorrectionPauseMs);
+        ::SetWindowPos(background, m_hWnd, place.x, place.y, 0, 0, SWP_NOSIZE);
+        CentreSettingDialog();
+        ::GetWindowRect(background, &rect);
+    }
+}
+
+void CZephra3Dlg::ChangeEdge(int edge)
+{
+    if (!IsDockEdge(edge) || edge == m_config.m_nDirection || m_dock.State() == Moving)
+        return;
+    if (!WriteDirection(edge))
+        return;  // the choice could not be kept: the bar stays where it is
+    const int oldEdge = m_config.m_nDirection;
+    CPngDialog& background = *m_pPngDlg;
+    const int(&counts)[kSlotGroups] = m_layout.m_nGroupCount;
+    m_config.m_nDirection = edge;
+    CDockLayout::SetBackgroundLayout(background, edge, counts[0], counts[1], counts[2]);
+    Carry(m_dock.CloseCardAtOnce());
+
+    SlideToEnd(SlideCode(oldEdge, false));
+
+    CoordinatePair parked{};
+    ParkedBarPosition(edge, m_nScreenCx, m_nScreenCy, &parked);
+    ForegroundOffsets offsets{};
+    ForegroundOffsetsForEdge(edge, &offsets);
+    CDockLayout::SetForegroundOffsets(*this, offsets.offsetX, offsets.offsetY, offsets.widthChange,
+                                      offsets.heightChange);
+    background.UpdateEdgeBackground(edge, counts[0], counts[1], counts[2], 0);
+    const SIZE bar = background.m_sizeComposition;
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, bar.cx + offsets.widthChange, bar.cy + offsets.heightChange, SWP_NOMOVE);
+    ::ShowWindow(m_hWnd, SW_HIDE);
+    CDockLayout::MoveBarPair(*this, parked.x, parked.y, 0, 0, SWP_NOSIZE);
+    m_layout.LayoutButtons(edge, m_config, g_pButtons);
+    background.UpdateEdgeBackground(edge, counts[0], counts[1], counts[2], 255);
+    // A bar that was hidden comes in with both windows.
+    ::ShowWindow(background, SW_SHOW);
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+
+    SlideToEnd(SlideCode(edge, true));
+    MirrorButtons();
 }
 
 void CZephra3Dlg::PaintMinimised()

@@ -19,6 +19,10 @@
 #include "launcher/skin/DescriptionPanel.h"
 #include "launcher/skin/ImageButton.h"
 #include "launcher/settings/SettingDlg.h"
+#include "launcher/skin/ButtonLayerMirror.h"
+#include "launcher/system/RegistryWatcher.h"
+#include "launcher/system/ShellEventListener.h"
+#include "launcher/tools/RunningToolCheck.h"
 #include "launcher/tools/Win32ToolSystem.h"
 
 namespace zep {
@@ -58,6 +62,14 @@ public:
     // The settings panel, centred on the primary screen; nothing while one is open.
     void OpenSettingDialog();
 
+    // Moves the bar to `edge`: stored first (nothing happens when that fails), slid out at the old edge,
+    // laid out for the new one and slid in there; the bar ends shown. Nothing for the current edge, an
+    // edge outside 0 to 3 or while a slide runs.
+    void ChangeEdge(int edge);
+    // Reads the work area and screen size again and puts the bar (and an open settings panel) where they
+    // belong now; a shown bar closes its card first. A sliding bar is left to its slide.
+    void UpdateScreenGeometry();
+
     DockState AnimState() const noexcept { return m_dock.State(); }
 
     HICON m_hIcon;
@@ -84,6 +96,13 @@ private:
     void Carry(const DockCommands& commands);
     // WM_SETTING_CLOSE: fades the settings panel out, destroys it and enables the buttons again.
     void CloseSettingDialog();
+    // Puts a shown bar back on its shown position when something moved it.
+    void CorrectShownPosition();
+    // Re-centres an open settings panel on the screen.
+    void CentreSettingDialog();
+    // The running flags of the marked buttons from a check's rows found.
+    void ApplyRunningTools(WPARAM rowsFound);
+    void MirrorButtons();
     // Starts ZepAssistant64 on x64 Windows and looks for its window. False when it could not be started.
     bool StartAssistant64();
     void PaintMinimised();
@@ -97,6 +116,13 @@ private:
     // it at tear-down; the object goes with the dock dialog, before GDI+ is shut down.
     std::unique_ptr<CSettingDlg> m_pSettingDlg;
     CWin32ToolSystem m_toolSystem;
+    CButtonLayerMirror m_mirror;
+    // Workers; each is stopped (and waited for) at tear-down before any window goes.
+    RegistryWatcher m_regWatch;
+    ShellEventListener m_ShellListener;
+    RunningToolCheck m_runningCheck;
+    // The shell's "TaskbarCreated" broadcast: the shell restarted and the bar is placed again.
+    UINT m_nTaskbarCreated;
     std::unique_ptr<CImageButton> m_buttons[kDockButtons];
     bool m_bTornDown = false;
 };

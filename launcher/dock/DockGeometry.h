@@ -4,6 +4,7 @@
 // Pure logic: no Windows headers.
 
 #include "launcher/config/CoordinatePair.h"
+#include "launcher/dock/BarPlacement.h"
 
 namespace zep {
 
@@ -36,5 +37,10 @@ bool ForegroundOffsetsForEdge(int edge, ForegroundOffsets* offsets) noexcept;
 // A place of the position table (background-window pixels) in dock-dialog pixels: the inset is taken off
 // the coordinate along the bar. Only for edges 0 to 3.
 CoordinatePair ToDockDialogPoint(int edge, CoordinatePair backgroundPoint) noexcept;
+
+// Where the window manager mirrors the dock dialog into a background window of `width` x `height` on
+// `edge`: the stretch the dock dialog covers, (0, 215, W, H - 225) on a vertical bar and (215, 0, W - 225,
+// H) on a horizontal one, in the background window's coordinates. False for an edge outside 0 to 3.
+bool MirrorDestination(int edge, int width, int height, WorkArea* rect) noexcept;
 
 }  // namespace zep

@@ -88,7 +88,12 @@ LRESULT CDockLayout::RebuildBar(CLaunchConfig& config, CCtrlDialog& dialog,
     ::ShowWindow(background->GetSafeHwnd(), SW_HIDE);
     ::ShowWindow(dialog.GetSafeHwnd(), SW_HIDE);
 
+    // The bar stays on the edge it runs on: a "Direction" written by another program takes effect at the
+    // next start (or the next edge change), not half-way here.
+    const int edge = config.m_nDirection;
     DetectTools(config, *background);
+    config.m_nDirection = edge;
+    SetBackgroundLayout(*background, edge, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2]);
     LayoutButtons(config.m_nDirection, config, buttons);
     background->UpdateEdgeBackground(config.m_nDirection, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2],
                                      255);

@@ -54,7 +54,8 @@ public:
 
     // The answer to a change of the machine key: hides the background window and the dialog, detects the
     // tools again (registry only; the launch configuration file is not read again), lays the buttons out
-    // for config.m_nDirection, composes the skin at full opacity and shows both windows where they are.
+    // for the edge config.m_nDirection held before (a changed "Direction" value is not taken over),
+    // composes the skin at full opacity and shows both windows where they are.
     // Returns 0, the message result.
     LRESULT RebuildBar(CLaunchConfig& config, CCtrlDialog& dialog, CImageButton* const (&buttons)[kDockButtons]);
 

@@ -24,7 +24,7 @@ DockCommands DockStateMachine::HideButton() noexcept
 
 DockCommands DockStateMachine::Hide() noexcept
 {
-    DockCommands commands = ToolCommandBegins();
+    DockCommands commands = CloseCardAtOnce();
     commands.startHide = true;  // the state stays Shown until the first tick
     return commands;
 }
@@ -98,7 +98,7 @@ DockCommands DockStateMachine::HoverReported(int control, long lParam) noexcept
     return commands;
 }
 
-DockCommands DockStateMachine::ToolCommandBegins() noexcept
+DockCommands DockStateMachine::CloseCardAtOnce() noexcept
 {
     DockCommands commands;
     if (PanelOpen()) {

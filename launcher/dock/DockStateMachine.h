@@ -75,8 +75,9 @@ public:
     // IDT_PANEL_CLOSE ticked: it is killed and the panel closes with a fade.
     DockCommands PanelTimerTicked() noexcept;
 
-    // A tool button's command (1000 to 1009) begins: an open panel closes at once, its timer killed.
-    DockCommands ToolCommandBegins() noexcept;
+    // A tool button's command (1000 to 1009), an edge change or a new work area: an open panel closes at
+    // once, its timer killed.
+    DockCommands CloseCardAtOnce() noexcept;
     // One of the card's "OK" buttons was clicked: the next hot report may open a card again.
     void CardButtonClicked() noexcept { m_bHoverRearm = true; }
 

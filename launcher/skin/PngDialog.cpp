@@ -10,25 +10,13 @@
 #include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/LayeredSurface.h"
 #include "launcher/skin/SkinComposition.h"
+#include "launcher/system/WindowsVersion.h"
 #include "launcher/tools/OpenHelp.h"
 
 namespace zep {
 namespace {
 
 constexpr WPARAM kMoveByCaption = SC_MOVE + 2;  // SC_MOVE | HTCAPTION: drag as if by the title bar
-
-// Windows 5.1 (XP); VerifyVersionInfoW because GetVersionExW is deprecated (an error under /W4 /WX).
-bool IsWindowsXp()
-{
-    OSVERSIONINFOEXW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    version.dwMajorVersion = 5;
-    version.dwMinorVersion = 1;
-    ULONGLONG mask = 0;
-    mask = ::VerSetConditionMask(mask, VER_MAJORVERSION, VER_EQUAL);
-    mask = ::VerSetConditionMask(mask, VER_MINORVERSION, VER_EQUAL);
-    return ::VerifyVersionInfoW(&version, VER_MAJORVERSION | VER_MINORVERSION, mask) != FALSE;
-}
 
 SIZE SizeOf(const SkinImage* image)
 {

@@ -54,7 +54,7 @@ std::string Run(DockStateMachine& m, const std::vector<Event>& events)
         case SettingsOpen: m.SettingsOpened(); break;
         case SettingsClose: m.SettingsClosed(); break;
         case PanelGone: m.PanelClosed(); break;
-        case ToolCmd: c = m.ToolCommandBegins(); break;
+        case ToolCmd: c = m.CloseCardAtOnce(); break;
         case CardClick: m.CardButtonClicked(); break;
         }
         last = Describe(c);
