@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "launcher/skin/CtrlDialog.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
@@ -66,6 +67,13 @@ void CImageButton::LoadButtonImage(UINT id)
 void CImageButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    // The frame goes onto the dialog's key colour, not over the frame before: a hover or running glow
+    // would otherwise stay visible through the next frame's transparent pixels.
+    if (const auto* dialog = dynamic_cast<const CCtrlDialog*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
+        const COLORREF previous = ::SetBkColor(item->hDC, dialog->m_crKey);
+        ::ExtTextOutW(item->hDC, 0, 0, ETO_OPAQUE, &item->rcItem, nullptr, 0, nullptr);
+        ::SetBkColor(item->hDC, previous);
+    }
     {
         UniqueGpGraphics graphics;
         if (gdip::GdipCreateFromHDC(item->hDC, graphics.put()) != Gdiplus::Ok)

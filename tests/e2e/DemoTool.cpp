@@ -11,7 +11,17 @@
 
 namespace {
 
-const wchar_t kClassName[] = L"ZepDemoToolWindow";
+// The window classes the launcher's running-tool table expects of the tools: three tools show a dialog,
+// the alternative of slot 6 has a class of its own, the rest share one.
+const wchar_t kToolClass[] = L"ZepToolWindow";
+const wchar_t kAlternativeClass[] = L"ZepGlowLiteWindow";
+const wchar_t kDialogClass[] = L"#32770";
+
+const wchar_t* ClassFor(const std::wstring& tool)
+{
+    if (tool == L"ZepBright" || tool == L"ZepTouch" || tool == L"ZepCast") return kDialogClass;
+    return tool == L"ZepGlowLite" ? kAlternativeClass : kToolClass;
+}
 
 std::wstring g_toolName;
 
@@ -132,8 +142,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) return 1;
+    const wchar_t* windowClass = ClassFor(g_toolName);
+    wc.lpszClassName = windowClass;
+    if (windowClass != kDialogClass && !RegisterClassExW(&wc)) return 1;
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame = {0, 0, 440, 150};
@@ -142,9 +153,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
     const int height = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    HWND window = CreateWindowExW(0, kClassName, g_toolName.c_str(), style, x, y, width, height, nullptr,
+    HWND window = CreateWindowExW(0, windowClass, g_toolName.c_str(), style, x, y, width, height, nullptr,
                                   nullptr, instance, nullptr);
     if (!window) return 1;
+    // A window of the system dialog class gets this program's own procedure (painting, ending the loop).
+    if (windowClass == kDialogClass)
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -448,6 +449,17 @@ int Click(const wchar_t* title, int childId, DWORD watchMs)
     return sent == 2 ? kOk : kNo;
 }
 
+// Sends a message to every top-level window and waits until each has handled it (or hangs): a registered
+// message by name ("TaskbarCreated"), or a number (26 is WM_SETTINGCHANGE).
+int Broadcast(const wchar_t* message)
+{
+    const UINT number = iswdigit(message[0]) ? static_cast<UINT>(ToLong(message)) : RegisterWindowMessageW(message);
+    DWORD_PTR result = 0;
+    const LRESULT sent = SendMessageTimeoutW(HWND_BROADCAST, number, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    Print(L"broadcast message=" + std::to_wstring(number) + L" sent=" + std::to_wstring(sent ? 1 : 0));
+    return sent ? kOk : kNo;
+}
+
 // A virtual key pressed and released (F1 is 0x70).
 int KeyVirtual(WORD vk)
 {
@@ -616,7 +628,7 @@ int Usage()
           L"  child-buttons <title>                          point-at <title|panel> <childId>\n"
           L"  point <x> <y>          key-event <scan> <up 0|1> <extended 0|1>   key-dock-twice <gapMs>\n"
           L"  panels                 wait-panels <count> <timeoutMs>             hover-cycles <n>\n"
-          L"  click <title|panel> <childId> [watchKeysMs]    key-vk <vk>\n"
+          L"  click <title|panel> <childId> [watchKeysMs]    key-vk <vk>      broadcast <name|number>\n"
           L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
           L"  count-process-windows <exe>");
@@ -674,6 +686,7 @@ int Run(int argc, wchar_t** argv)
     if (command == L"click" && (n == 2 || n == 3))
         return Click(a[0], static_cast<int>(ToLong(a[1])), n == 3 ? ms(a[2]) : 0);
     if (command == L"key-vk" && n == 1) return KeyVirtual(static_cast<WORD>(ToLong(a[0])));
+    if (command == L"broadcast" && n == 1) return Broadcast(a[0]);
     if (command == L"panels" && n == 0) {
         PrintPanelWindows(PanelWindows());
         return kOk;

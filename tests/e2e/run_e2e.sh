@@ -24,7 +24,7 @@ SCENARIOS=(
   second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
   rebuild_after_registry_change
   dock_key_slide_right dock_key_slide_left dock_key_slide_top dock_key_slide_bottom
-  card_every_edge card_hover_rules card_16bit tool_commands
+  card_every_edge card_hover_rules card_16bit tool_commands world_events teardown_races
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -697,6 +697,131 @@ scenario_tool_commands() {
   close_launcher
   "$wine_run" reg delete 'HKCR\ZepHelpProbe' /f </dev/null >/dev/null 2>&1
   "$wine_run" reg delete 'HKCR\.mht' /ve /f </dev/null >/dev/null 2>&1
+}
+
+# ---- the world around the bar ---------------------------------------------------------------------------
+
+# A fingerprint of a screen region of the test display (the composed picture, as a person sees it).
+region() { # w h x y
+  local display
+  display="$(sed -n "s/.*DISPLAY='\([^']*\)'.*/\1/p" <<<"$("$wine_run" --env)")"
+  import -display "$display" -window root -crop "$1x$2+$3+$4" +repage png:- 2>/dev/null | md5sum | cut -c1-12
+}
+wait_region() { # want "same"|"other", reference, w h x y
+  local i now
+  for ((i = 0; i < 100; i++)); do
+    now="$(region "$3" "$4" "$5" "$6")"
+    if [ "$1" = same ] && [ "$now" = "$2" ]; then return 0; fi
+    if [ "$1" = other ] && [ "$now" != "$2" ]; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+direction() { "$wine_run" reg query 'HKCU\SOFTWARE\Zephra' /v Direction </dev/null 2>/dev/null | tr -d '\r' | awk '/Direction/ { print $3 }'; }
+
+# Hidden before the first reveal; an uninstalled tool rebuilds the bar by itself (on the edge it runs on,
+# whatever another program stored meanwhile); a running tool marks its
+# button; the settings panel moves the bar between edges (stored, nothing stored for the same edge); a
+# bar moved away comes back; a setting change closes the card; a restarted shell keeps the dock key;
+# "ZepCloseEvent" closes the launcher; a missing machine key ends the watch.
+scenario_world_events() {
+  install_demo --edge 0 || return
+  start_launcher launcher
+  launcher_ready || return
+  expect_pair_visible 0
+
+  # Another program stores the top edge: the rebuild keeps the bar, and its layout, on the right edge.
+  "$wine_run" reg add 'HKCU\SOFTWARE\Zephra' /v Direction /t REG_DWORD /d 2 /f </dev/null >/dev/null 2>&1
+  "$wine_run" reg delete 'HKLM\Software\Zephra' /v ZepBright /f </dev/null >/dev/null 2>&1
+  expect_log "$logs/launcher.err" "*****Registy Changed*****"
+  for _ in $(seq 1 50); do
+    drv child-buttons "Zephra Foreground" | grep -q '^child id=1000 visible=0' && break
+    sleep 0.1
+  done
+  expect_buttons 1001:53,506,48,48 1002:53,452,48,48 1003:53,351,48,48 1004:53,297,48,48 \
+    1005:53,243,48,48 1006:53,129,48,48 1007:53,75,48,48 1010:53,21,48,48 1011:82,207,27,27 1012:45,207,27,27
+
+  drv point $POINTER_AWAY >/dev/null
+  reveal 1798 20 133 1040
+  local idle saver='C:\Program Files\Zephra\Tools\ZepSaver\ZepSaver.exe'
+  idle="$(region 48 48 1851 741)"  # button 1001 at (53, 506) of the dock dialog
+  "$wine_run" "$saver" </dev/null >/dev/null 2>&1 &
+  wait_region other "$idle" 48 48 1851 741 && echo "ok: ZepSaver's button marked running" ||
+    fail "ZepSaver's button not marked while it runs"
+  drv post ZepSaver WM_CLOSE >/dev/null
+  wait_region same "$idle" 48 48 1851 741 && echo "ok: the mark went with the tool's window" || fail "the mark stayed"
+
+  drv click "Zephra Foreground" 1011 >/dev/null
+  drv wait-panels 1 10000 >/dev/null
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  drv click panel 2002 >/dev/null
+  expect_rect "Zephra" 440 -11 1040 133
+  expect_rect "Zephra Foreground" 655 -11 600 133
+  expect_eq "stored edge after the top edge button" "$(direction)" 0x2
+  "$wine_run" reg add 'HKCU\SOFTWARE\Zephra' /v Direction /t REG_DWORD /d 7 /f </dev/null >/dev/null 2>&1
+  drv click panel 2002 >/dev/null
+  drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  expect_eq "stored edge after the same edge again" "$(direction)" 0x7
+  drv click panel 2004 >/dev/null
+  expect_rect "Zephra" 1798 20 133 1040
+  expect_eq "stored edge after the right edge button" "$(direction)" 0x0
+  drv click panel 2005 >/dev/null
+  expect_no_panel "after the settings panel's close button"
+
+  drv move "Zephra" 1500 20 >/dev/null
+  expect_rect "Zephra" 1798 20 133 1040
+  drv point-at "Zephra Foreground" 1003 >/dev/null
+  drv wait-panels 1 10000 >/dev/null || fail "no card"
+  drv point $POINTER_AWAY >/dev/null
+  drv broadcast 26 >/dev/null
+  expect_no_panel "after a setting change"
+
+  drv broadcast TaskbarCreated >/dev/null
+  drv key-dock >/dev/null
+  expect_rect "Zephra" 1920 20 133 1040
+
+  drv set-event ZepCloseEvent >/dev/null || fail "no ZepCloseEvent"
+  local rc
+  rc="$(wait_exit "$launcher_pid" $END_S)"
+  [ "$rc" != running ] && echo "ok: ZepCloseEvent closed the launcher" || fail "the launcher ignored ZepCloseEvent"
+  launcher_pid=
+  drv wait-no-process ZepAssistant64.exe 10000 >/dev/null && echo "ok: assistant ended" || fail "assistant still runs"
+  expect_window_count "Zephra" 0
+
+  # Without the machine key the watch ends at once (Wine signals no deletion of a watched key itself, so
+  # the key is missing from the start here).
+  "$wine_run" reg delete 'HKLM\Software\Zephra' /f </dev/null >/dev/null 2>&1
+  start_launcher nokey
+  launcher_ready || return
+  expect_log "$logs/nokey.err" "RegOpenKeyEx Failed"
+  close_launcher
+}
+
+# Tear-downs while running-tool checks and registry bursts are under way end cleanly, many times.
+scenario_teardown_races() {
+  install_demo --edge 0 || return
+  local round rc
+  for round in 1 2 3 4 5; do
+    start_launcher "round$round"
+    launcher_ready || return
+    drv point $POINTER_AWAY >/dev/null
+    reveal 1798 20 133 1040
+    for i in 1 2 3 4 5 6; do
+      "$wine_run" reg add 'HKLM\Software\Zephra' /v "Burst$i" /d x /f </dev/null >/dev/null 2>&1 &
+    done
+    drv set-event ZepShellNotifyEvent >/dev/null
+    drv post "Zephra Foreground" WM_CLOSE >/dev/null
+    rc="$(wait_exit "$launcher_pid" $END_S)"
+    [ "$rc" != running ] || fail "round $round: the launcher keeps running"
+    launcher_pid=
+    wait
+    # Debug strings come with a dispatch_exception line each; anything else about exceptions is a fault.
+    if grep -vE 'OutputDebugString|dispatch_exception "' "$logs/round$round.err" | grep -qiE 'exception|crash|fault'; then
+      fail "round $round: $(grep -vE 'OutputDebugString|dispatch_exception "' "$logs/round$round.err" | head -3)"
+    fi
+    drv wait-no-process ZepAssistant64.exe 10000 >/dev/null || fail "assistant left in round $round"
+  done
+  for i in 1 2 3 4 5 6; do "$wine_run" reg delete 'HKLM\Software\Zephra' /v "Burst$i" /f </dev/null >/dev/null 2>&1; done
 }
 
 # ---- runner ---------------------------------------------------------------------------------------------
