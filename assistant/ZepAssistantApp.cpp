@@ -33,11 +33,13 @@ bool CZepAssistantApp::InitInstance()
     }
     ::ShowWindow(*m_pFrame, SW_HIDE);
     ::UpdateWindow(*m_pFrame);
+    m_launcherWatch.Start(*m_pFrame);
     return true;
 }
 
 int CZepAssistantApp::ExitInstance()
 {
+    m_launcherWatch.Stop();
     m_pMainWnd = nullptr;
     m_pFrame.reset();
     if (m_bOleInitialized) {

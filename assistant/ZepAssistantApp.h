@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "assistant/LauncherWatch.h"
 #include "assistant/MainFrame.h"
 #include "framework/WinApp.h"
 
@@ -16,6 +17,7 @@ public:
 
 private:
     std::unique_ptr<CMainFrame> m_pFrame;
+    CLauncherWatch m_launcherWatch;
     bool m_bOleInitialized = false;
 };
 

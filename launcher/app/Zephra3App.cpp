@@ -35,10 +35,12 @@ bool CZephra3App::InitInstance()
     if (!LoadEdgeImageSets(background, right, left, top, bottom))
         return false;
 
-    background.Create(IDD_PNG_DIALOG, nullptr);
-    // Creation runs both start-up stages; a failed dock dialog leaves the background window alone running.
-    m_pDockDlg->Create(IDD_ZEPHRA3_DIALOG, background);
-    return true;
+    // Creation runs both start-up stages. A launcher without its bar must not run on invisibly holding the
+    // instance mutex (no later start could bring the dock up): start-up ends, and ExitInstance releases
+    // what was made.
+    if (!background.Create(IDD_PNG_DIALOG, nullptr))
+        return false;
+    return m_pDockDlg->Create(IDD_ZEPHRA3_DIALOG, background) && m_pDockDlg->GetSafeHwnd() != nullptr;
 }
 
 int CZephra3App::ExitInstance()

@@ -224,7 +224,7 @@ bool CZephra3Dlg::StartAssistant64()
     if (!IsX64Windows())
         return true;
     const HINSTANCE started =
-        ::ShellExecuteW(nullptr, nullptr, ZEP_ASSISTANT64_EXE, nullptr, ZEP_ASSISTANT_FOLDER, SW_SHOWNORMAL);
+        ::ShellExecuteW(nullptr, nullptr, ZEP_ASSISTANT_FOLDER ZEP_ASSISTANT64_EXE, nullptr, ZEP_ASSISTANT_FOLDER, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(started) <= 32) {
         ::OutputDebugStringW(L"X64 OS execute ZepAssistant64.exe fail, Zephra will close");
         return false;

@@ -40,8 +40,8 @@ CoordinatePair ReadPair(const wchar_t* file, const wchar_t* section, const wchar
     return ParseCoordinatePair(value);
 }
 
-// Reads a string value of at most kPathChars - 1 characters; longer ones are cut, values of other
-// types and missing values give an empty string.
+// Reads a string value of at most kPathChars - 1 characters. Longer ones give an empty string, as values of
+// other types and missing values do: a cut path could name another, existing folder.
 void ReadPathValue(HKEY key, const wchar_t* name, wchar_t (&out)[kPathChars])
 {
     out[0] = L'\0';
@@ -54,7 +54,8 @@ void ReadPathValue(HKEY key, const wchar_t* name, wchar_t (&out)[kPathChars])
         status = ::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(whole.data()), &bytes);
         if (status == ERROR_SUCCESS) {
             TerminateReceived(whole.data(), whole.size(), bytes / sizeof(wchar_t));
-            CopyTruncated(out, kPathChars, whole.data());
+            if (std::wcslen(whole.data()) < kPathChars)
+                CopyTruncated(out, kPathChars, whole.data());
         }
         return;
     }

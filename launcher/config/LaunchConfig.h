@@ -24,7 +24,7 @@ public:
 
     // Reads "Direction" into m_nDirection (unchanged when the per-user key cannot be opened; a stored value
     // outside 0 to 3 reads as 0, the right edge, so that no per-edge table is indexed with it) and the
-    // install path of every slot and of the alternative tool (empty when missing). Always true.
+    // install path of every slot and of the alternative tool (empty when missing, or longer than a path). Always true.
     bool ReadRegistrySettings();
 
     wchar_t m_szAppName[kToolSlots][kNameChars];

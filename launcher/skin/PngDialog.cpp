@@ -147,9 +147,11 @@ BOOL CPngDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
+    // Without the per-user key the stored edge is unknown and stays 0: the window is composed for the
+    // right edge, as an unusable stored value is, rather than left uncomposed (a grey box of the
+    // template's size under a dock dialog of negative height).
     int edge = 0;
-    if (!EnsureDirectionValue(&edge))
-        return FALSE;
+    EnsureDirectionValue(&edge);
 
     // Composed invisibly: the owner fades or slides the window in. A stored edge outside 0 to 3 is
     // composed as the right edge, as the dock reads it, so the window gets its real size from the start.

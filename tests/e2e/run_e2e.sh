@@ -24,7 +24,7 @@ SCENARIOS=(
   second_start assistant_hook assistant_missing close_ends_all direction_out_of_range
   rebuild_after_registry_change
   dock_key_slide_right dock_key_slide_left dock_key_slide_top dock_key_slide_bottom
-  card_every_edge card_hover_rules card_16bit tool_commands world_events teardown_races
+  card_every_edge card_hover_rules card_16bit tool_commands world_events teardown_races launcher_killed
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -303,7 +303,13 @@ scenario_assistant_missing() {
   x86_dir="$(eval "$("$wine_run" --env)" && /usr/lib/wine/wine64 winepath.exe -u \
     'C:\Program Files (x86)\Zephra\Zephra3' 2>/dev/null | tr -d '\r')"
   rm -f "$x86_dir/ZepAssistant64.exe"
-  start_launcher launcher
+  # A program of the same name beside the launcher must not be taken for the assistant.
+  local own_dir decoy_log
+  own_dir="$(eval "$("$wine_run" --env)" && /usr/lib/wine/wine64 winepath.exe -u \
+    'C:\Program Files\Zephra\Zephra3' 2>/dev/null | tr -d '\r')"
+  cp "$build/bin/zep_demo_tool.exe" "$own_dir/ZepAssistant64.exe"
+  rm -f "$(start_log)"
+  ZEP_TOOL_START_LOG="$start_log_win" start_launcher launcher
   local rc
   rc="$(wait_exit "$launcher_pid" $END_S)"
   if [ "$rc" = running ]; then fail "the launcher keeps running without its assistant"; else
@@ -311,6 +317,9 @@ scenario_assistant_missing() {
     launcher_pid=
   fi
   expect_log "$logs/launcher.err" "X64 OS execute ZepAssistant64.exe fail, Zephra will close"
+  [ ! -s "$(start_log)" ] && echo "ok: the program of the same name was not started" ||
+    fail "started instead of the assistant: $(cat "$(start_log)")"
+  rm -f "$own_dir/ZepAssistant64.exe"
   expect_no_log "$logs/launcher.err" "X64 OS execute ZepAssistant64.exe succeeded"
   expect_window_count "Zephra" 0
   expect_window_count "Zephra Foreground" 0
@@ -822,6 +831,24 @@ scenario_teardown_races() {
     drv wait-no-process ZepAssistant64.exe 10000 >/dev/null || fail "assistant left in round $round"
   done
   for i in 1 2 3 4 5 6; do "$wine_run" reg delete 'HKLM\Software\Zephra' /v "Burst$i" /f </dev/null >/dev/null 2>&1; done
+}
+
+# A launcher that dies takes its assistant (and with it the 64-bit shell hook) along, and the next start
+# works.
+scenario_launcher_killed() {
+  install_demo || return
+  start_launcher launcher
+  launcher_ready || return
+  drv rect ZepAssistant64 ZephraClass >/dev/null || fail "no assistant window"
+  drv kill-process Zephra3.exe >/dev/null
+  wait_exit "$launcher_pid" $END_S >/dev/null
+  launcher_pid=
+  drv wait-no-process ZepAssistant64.exe 10000 >/dev/null && echo "ok: the assistant ended with the launcher" ||
+    fail "the assistant outlived the launcher"
+  drv mutex-free "Zephra is running" >/dev/null && echo "ok: instance mutex free" || fail "instance mutex still held"
+  start_launcher again
+  launcher_ready && echo "ok: the next start brings the bar up again"
+  close_launcher
 }
 
 # ---- runner ---------------------------------------------------------------------------------------------

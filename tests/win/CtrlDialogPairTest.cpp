@@ -321,7 +321,7 @@ TEST_F(CtrlDialogPairTest, WhiteLineCannotBeDragged)
     line.DestroyWindow();
 }
 
-TEST_F(CtrlDialogPairTest, WithoutTheUserKeyTheWindowIsNotComposed)
+TEST_F(CtrlDialogPairTest, WithoutTheUserKeyTheWindowIsComposedAsOnTheRightEdge)
 {
     // HKEY_CURRENT_USER redirected to a volatile key: the per-user key can be neither opened nor created
     // (a lasting key cannot live under a volatile one).
@@ -337,10 +337,28 @@ TEST_F(CtrlDialogPairTest, WithoutTheUserKeyTheWindowIsNotComposed)
     ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe");
 
     ASSERT_TRUE(created);
-    EXPECT_EQ(FALSE, window.initResult);
-    EXPECT_TRUE(window.compositions.empty());
-    EXPECT_FALSE(probe::IsLayered(window));
+    EXPECT_EQ(TRUE, window.initResult);
+    ASSERT_EQ(1u, window.compositions.size());
+    EXPECT_EQ(0, window.compositions[0].alpha);
+    EXPECT_EQ(495, window.compositions[0].size.cx);
+    EXPECT_TRUE(probe::IsLayered(window));
     window.DestroyWindow();
+
+    // A bar background without the key: the right edge's vertical bar.
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe", 0, nullptr,
+                                               REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &holder, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOverridePredefKey(HKEY_CURRENT_USER, holder));
+    RecordingPngDialog bar;
+    ASSERT_TRUE(probe::LoadAllBackgrounds(bar));
+    const bool barCreated = bar.Create(IDD_PNG_DIALOG, nullptr);
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    ::RegCloseKey(holder);
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe");
+    ASSERT_TRUE(barCreated);
+    ASSERT_EQ(1u, bar.compositions.size());
+    EXPECT_EQ(133, bar.compositions[0].size.cx);
+    EXPECT_EQ(1040, bar.compositions[0].size.cy);
+    bar.DestroyWindow();
 }
 
 }  // namespace

@@ -239,7 +239,7 @@ TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
         {2, L""},
         {3, L""},  // not a string
         {4, L"C:\\Unterminated"},
-        {5, std::wstring(259, L'p')},  // cut to the field
+        {5, L""},  // longer than a path: absent, not cut (a cut path could name another folder)
         {6, std::wstring(259, L'q')},
         {7, L""},  // missing
     };
