@@ -16,6 +16,9 @@
 #define WM_INSTALLSHELLHOOK64 (ZEP_WM_USER_BASE + 1006)    // 2030: assistant, install the 64-bit shell hook
 #define WM_UNINSTALLSHELLHOOK64 (ZEP_WM_USER_BASE + 1007)  // 2031: assistant, remove it
 #define WM_KEYBOARD_EVENT (ZEP_WM_USER_BASE + 2000)        // 3024: wParam key flags, lParam scan code
+// Diagnostics for soak runs: the dock dialog answers with the number of resources of kind wParam
+// (framework ResourceCounter kinds) its process holds; Wine's own GDI/USER counters are stubs.
+#define WM_QUERY_RESOURCES (ZEP_WM_USER_BASE + 2001)       // 3025
 
 // Windows of the launcher.
 #define ZEP_BAR_WINDOW_TITLE L"Zephra"

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <wtsapi32.h>
 
+#include "framework/ResourceCounter.h"
 #include "hook/ZepHook.h"
 #include "launcher/app/DockGlobals.h"
 #include "launcher/app/KeyboardHook.h"
@@ -103,6 +104,11 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         if (m_dock.State() == Shown)
             m_runningCheck.Request();
         *result = 0;
+        return true;
+    case WM_QUERY_RESOURCES:
+        *result = wParam < static_cast<WPARAM>(ResourceKind::Count_)
+                      ? ResourceCounter::Live(static_cast<ResourceKind>(wParam))
+                      : -1;
         return true;
     case WM_RUNNING_TOOLS:
         ApplyRunningTools(wParam);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -585,6 +586,77 @@ int CountProcessWindows(const wchar_t* exeName)
     return kOk;
 }
 
+// What one process holds: private bytes, handles (0 under Wine, whose count is a stub), threads, top-level
+// windows, and (for the launcher) its own live counts of kernel handles, registry keys, GDI objects, device
+// contexts and GDI+ images.
+int ProcessStats(const wchar_t* exeName)
+{
+    const std::vector<DWORD> ids = ProcessesNamed(exeName);
+    if (ids.empty()) {
+        Print(L"no process name=" + Quoted(exeName));
+        return kNo;
+    }
+    const DWORD pid = ids.front();
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof(memory);
+    DWORD handles = 0;
+    if (process) {
+        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
+        GetProcessHandleCount(process, &handles);
+        CloseHandle(process);
+    }
+    int threads = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof(thread);
+    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+        threads += thread.th32OwnerProcessID == pid;
+    CloseHandle(snapshot);
+    int windows = 0;
+    for (HWND window : TopLevelWindows()) windows += ProcessOf(window) == pid;
+    // Committed private memory: PagefileUsage equals PrivateUsage on Windows, and Wine fills only the first.
+    std::wstring line = L"stats private=" + std::to_wstring(memory.PagefileUsage) + L" handles=" +
+                        std::to_wstring(handles) + L" threads=" + std::to_wstring(threads) + L" windows=" +
+                        std::to_wstring(windows);
+    if (HWND dock = FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE)) {
+        const struct {
+            const wchar_t* name;
+            WPARAM kind;
+        } kinds[] = {{L"kernel", 0}, {L"keys", 1}, {L"gdi", 2}, {L"memdc", 3}, {L"windc", 4}, {L"images", 10}};
+        for (const auto& kind : kinds) {
+            DWORD_PTR count = 0;
+            SendMessageTimeoutW(dock, WM_QUERY_RESOURCES, kind.kind, 0, SMTO_NORMAL, 10000, &count);
+            line += L" " + std::wstring(kind.name) + L"=" + std::to_wstring(static_cast<LONG_PTR>(count));
+        }
+    }
+    Print(line);
+    return kOk;
+}
+
+// `cycles` reveals and hides by the dock key, each waiting for the bar to arrive.
+int DockCycles(int cycles, POINT shown, POINT parked)
+{
+    HWND bar = FindWindowW(nullptr, ZEP_BAR_WINDOW_TITLE);
+    auto at = [bar](POINT p) {
+        RECT rc = {};
+        return GetWindowRect(bar, &rc) && rc.left == p.x && rc.top == p.y;
+    };
+    for (int i = 0; i < cycles; ++i) {
+        for (const POINT& target : {shown, parked}) {
+            KeyDock();
+            if (!WaitFor(10000, [&] { return at(target); })) {
+                Print(L"stuck in cycle=" + std::to_wstring(i));
+                return kNo;
+            }
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+        }
+    }
+    Print(L"dock cycles done=" + std::to_wstring(cycles));
+    return kOk;
+}
+
 int ProcessCount(const wchar_t* exeName)
 {
     Print(L"processes count=" + std::to_wstring(ProcessesNamed(exeName).size()) + L" name=" + Quoted(exeName));
@@ -631,7 +703,8 @@ int Usage()
           L"  click <title|panel> <childId> [watchKeysMs]    key-vk <vk>      broadcast <name|number>\n"
           L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
-          L"  count-process-windows <exe>");
+          L"  count-process-windows <exe>   process-stats <exe>\n"
+          L"  dock-cycles <n> <shownX> <shownY> <parkedX> <parkedY>   send-repeat <title> <message> <w> <l> <n>");
     return kUsage;
 }
 
@@ -698,6 +771,18 @@ int Run(int argc, wchar_t** argv)
     if (command == L"wait-event" && n == 2) return WaitNamedEvent(a[0], ms(a[1]));
     if (command == L"process-count" && n == 1) return ProcessCount(a[0]);
     if (command == L"count-process-windows" && n == 1) return CountProcessWindows(a[0]);
+    if (command == L"process-stats" && n == 1) return ProcessStats(a[0]);
+    if (command == L"dock-cycles" && n == 5) {
+        const auto at = [&](int i) { return static_cast<int>(ToLong(a[i])); };
+        return DockCycles(at(0), POINT{at(1), at(2)}, POINT{at(3), at(4)});
+    }
+    if (command == L"send-repeat" && n == 5) {
+        for (long i = 0; i < ToLong(a[4]); ++i) {
+            if (Send(a[0], MessageNumber(a[1]), static_cast<WPARAM>(ToLong(a[2])), static_cast<LPARAM>(ToLong(a[3]))) != kOk)
+                return kNo;
+        }
+        return kOk;
+    }
     if (command == L"wait-no-process" && n == 2) return WaitNoProcess(a[0], ms(a[1]));
     if (command == L"kill-process" && n == 1) return KillProcesses(a[0]);
     return Usage();

@@ -25,6 +25,7 @@ SCENARIOS=(
   rebuild_after_registry_change
   dock_key_slide_right dock_key_slide_left dock_key_slide_top dock_key_slide_bottom
   card_every_edge card_hover_rules card_16bit tool_commands world_events teardown_races launcher_killed
+  faults soak
 )
 
 # Generous bounds for things that must happen at all; none of them is a speed requirement.
@@ -848,6 +849,105 @@ scenario_launcher_killed() {
   drv mutex-free "Zephra is running" >/dev/null && echo "ok: instance mutex free" || fail "instance mutex still held"
   start_launcher again
   launcher_ready && echo "ok: the next start brings the bar up again"
+  close_launcher
+}
+
+# ---- faults and bad input -----------------------------------------------------------------------------
+
+unix_of() { (eval "$("$wine_run" --env)" && /usr/lib/wine/wine64 winepath.exe -u "$1" 2>/dev/null | tr -d '\r'); }
+regw() { "$wine_run" reg "$@" </dev/null >/dev/null 2>&1; }
+
+# Each row spoils one thing of a fresh installation and says how the launcher must take it: "up" (the bar
+# comes up parked on the right edge and the dock key brings it in) or "ends" (the launcher ends by itself
+# and frees the instance mutex). Either way nothing may crash, hang or stay behind.
+FAULTS=(
+  "ini_missing|up|rm -f \"\$own/LaunchInfo.ini\""
+  "ini_empty|up|: >\"\$own/LaunchInfo.ini\""
+  "ini_garbage|up|head -c 65536 /dev/urandom >\"\$own/LaunchInfo.ini\""
+  "ini_enormous|up|yes '[ZepBright]ExecutePath=\\\\Zephra\\\\x' | head -c 4000000 >\"\$own/LaunchInfo.ini\""
+  "direction_sz|up|regw add 'HKCU\\SOFTWARE\\Zephra' /v Direction /t REG_SZ /d 2 /f"
+  "direction_binary|up|regw add 'HKCU\\SOFTWARE\\Zephra' /v Direction /t REG_BINARY /d 02000000 /f"
+  "direction_two_bytes|up|regw add 'HKCU\\SOFTWARE\\Zephra' /v Direction /t REG_BINARY /d 0200 /f"
+  "direction_minus_one|up|regw add 'HKCU\\SOFTWARE\\Zephra' /v Direction /t REG_DWORD /d 0xffffffff /f"
+  "direction_four|up|regw add 'HKCU\\SOFTWARE\\Zephra' /v Direction /t REG_DWORD /d 4 /f"
+  "path_300|up|regw add 'HKLM\\Software\\Zephra' /v ZepBright /d \"C:\\\\$(printf 'p%.0s' $(seq 300))\" /f"
+  "path_is_a_file|up|regw add 'HKLM\\Software\\Zephra' /v ZepAir /d 'C:\\Program Files\\Zephra\\Tools\\ZepAir\\ZepAir.exe' /f"
+  "hklm_key_missing|up|regw delete 'HKLM\\Software\\Zephra' /f"
+  "assistant_not_a_program|ends|head -c 4096 /dev/urandom >\"\$x86/ZepAssistant64.exe\""
+  "hook64_missing|up|rm -f \"\$x86/ZepHook64.dll\""
+)
+
+scenario_faults() {
+  local row name expect setup own x86 rc
+  for row in "${FAULTS[@]}"; do
+    IFS='|' read -r name expect setup <<<"$row"
+    echo "-- $name"
+    install_demo --edge 0 || return
+    own="$(unix_of 'C:\Program Files\Zephra\Zephra3')"
+    x86="$(unix_of 'C:\Program Files (x86)\Zephra\Zephra3')"
+    eval "$setup"
+    start_launcher "$name"
+    if [ "$expect" = up ]; then
+      launcher_ready || continue
+      expect_rect "Zephra" 1920 20 133 1040
+      reveal 1798 20 133 1040
+      close_launcher
+    else
+      rc="$(wait_exit "$launcher_pid" $END_S)"
+      [ "$rc" != running ] && echo "ok: $name: the launcher ended" || fail "$name: the launcher keeps running"
+      launcher_pid=
+    fi
+    drv mutex-free "Zephra is running" >/dev/null || fail "$name: instance mutex still held"
+    drv wait-no-process ZepAssistant64.exe 10000 >/dev/null || fail "$name: an assistant stayed"
+    if grep -vE 'OutputDebugString|dispatch_exception "' "$logs/$name.err" | grep -qiE 'exception|crash|fault'; then
+      fail "$name: $(grep -vE 'OutputDebugString|dispatch_exception "' "$logs/$name.err" | head -3)"
+    fi
+    clean_state
+  done
+  # Killed while the launcher runs: the launcher goes on, and its dock key with it.
+  echo "-- assistant_killed"
+  install_demo --edge 0 || return
+  start_launcher assistant_killed
+  launcher_ready || return
+  drv kill-process ZepAssistant64.exe >/dev/null
+  reveal 1798 20 133 1040
+  close_launcher
+}
+
+# ---- soak -------------------------------------------------------------------------------------------------
+
+# Repeated use must not make the launcher grow. After a warm-up (one of each), reveal/hide cycles, card
+# open/switch/close cycles and bar rebuilds, then the launcher holds what it held before: the same threads,
+# windows, kernel handles and registry keys of its own, GDI objects, device contexts and pictures, and
+# about the same private bytes. (Wine's process handle count and GDI/USER counts are stubs, hence the
+# launcher's own counts.)
+# Short by default; ZEP_SOAK_CYCLES=1000 ZEP_SOAK_REBUILDS=200 for the full run.
+scenario_soak() {
+  local cycles="${ZEP_SOAK_CYCLES:-30}" rebuilds="${ZEP_SOAK_REBUILDS:-20}" before after key
+  install_demo --edge 0 || return
+  start_launcher launcher
+  launcher_ready || return
+  drv point $POINTER_AWAY >/dev/null
+  soak_round() { # cycles, rebuilds
+    drv dock-cycles "$1" 1798 20 1920 20 >/dev/null || fail "dock cycles did not finish"
+    reveal 1798 20 133 1040
+    drv hover-cycles "$1" >/dev/null || fail "card cycles did not finish"
+    drv send-repeat "Zephra Foreground" WM_REGISTRY_CHANGED 0 0 "$2" >/dev/null || fail "rebuilds did not finish"
+    drv key-dock >/dev/null
+    expect_rect "Zephra" 1920 20 133 1040 >/dev/null
+    drv wait-idle "Zephra Foreground" "$START_MS" >/dev/null
+  }
+  soak_round 1 1
+  before="$(drv process-stats Zephra3.exe)"
+  soak_round "$cycles" "$rebuilds"
+  after="$(drv process-stats Zephra3.exe)"
+  printf 'before: %s\nafter:  %s\n' "$before" "$after" | tee "$logs/stats.txt"
+  (( $(field "$before" private) > 0 )) || fail "no private bytes measured: $before"
+  for key in threads windows kernel keys gdi memdc windc images; do
+    expect_eq "$key after $cycles cycles and $rebuilds rebuilds" "$(field "$after" $key)" "$(field "$before" $key)"
+  done
+  (( $(field "$after" private) <= $(field "$before" private) * 11 / 10 + 2097152 )) &&
+    echo "ok: private bytes steady" || fail "private bytes grew: $(field "$before" private) -> $(field "$after" private)"
   close_launcher
 }
 
