@@ -4,7 +4,7 @@
 
 namespace zep {
 
-CLauncherWatch::CLauncherWatch() noexcept : m_stop(true, false), m_hWindow(nullptr) {}
+CLauncherWatch::CLauncherWatch() noexcept : m_hWindow(nullptr) {}
 
 CLauncherWatch::~CLauncherWatch()
 {
@@ -16,14 +16,14 @@ bool CLauncherWatch::Start(HWND window)
     // The launcher names its dock dialog before it starts the assistant.
     const HWND dock = ::FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE);
     DWORD pid = 0;
-    if (!dock || !::GetWindowThreadProcessId(dock, &pid) || m_thread.Running())
+    if (!dock || !::GetWindowThreadProcessId(dock, &pid) || m_worker.Running())
         return false;
     m_launcher.reset(::OpenProcess(SYNCHRONIZE, FALSE, pid));
-    if (!m_launcher || !m_stop.valid())
+    if (!m_launcher)
         return false;
     m_hWindow = window;
-    return m_thread.Start([this]() -> unsigned {
-        const HANDLE waits[] = {m_launcher.get(), m_stop.handle()};
+    return m_worker.Start([this]() -> unsigned {
+        const HANDLE waits[] = {m_launcher.get(), m_worker.StopEvent().handle()};
         if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0) {
             ::OutputDebugStringW(L"ZepAssistant64 launcher ended");
             ::PostMessageW(m_hWindow, WM_CLOSE, 0, 0);
@@ -34,8 +34,7 @@ bool CLauncherWatch::Start(HWND window)
 
 void CLauncherWatch::Stop()
 {
-    m_stop.Set();
-    m_thread.Join();
+    m_worker.Stop();
 }
 
 }  // namespace zep

@@ -9,9 +9,8 @@
 
 #include <windows.h>
 
-#include "framework/Event.h"
+#include "framework/StoppableThread.h"
 #include "framework/UniqueResource.h"
-#include "framework/WorkerThread.h"
 
 namespace zep {
 
@@ -29,9 +28,8 @@ public:
 
 private:
     UniqueHandle m_launcher;
-    CEvent m_stop;  // manual reset
     HWND m_hWindow;
-    CWorkerThread m_thread;
+    CStoppableThread m_worker;
 };
 
 }  // namespace zep

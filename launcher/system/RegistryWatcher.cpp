@@ -17,7 +17,7 @@ unsigned Failed(const wchar_t* text)
 
 }  // namespace
 
-RegistryWatcher::RegistryWatcher() noexcept : m_hRoot(nullptr), m_szSubKey(nullptr), m_hTarget(nullptr), m_stop(true, false) {}
+RegistryWatcher::RegistryWatcher() noexcept : m_hRoot(nullptr), m_szSubKey(nullptr), m_hTarget(nullptr) {}
 
 RegistryWatcher::~RegistryWatcher()
 {
@@ -26,19 +26,17 @@ RegistryWatcher::~RegistryWatcher()
 
 bool RegistryWatcher::Start(HKEY root, const wchar_t* subKey, HWND target)
 {
-    if (m_thread.Running() || !m_stop.valid())
+    if (m_worker.Running())
         return false;
     m_hRoot = root;
     m_szSubKey = subKey;
     m_hTarget = target;
-    m_stop.Reset();
-    return m_thread.Start([this] { return WatchReg(); });
+    return m_worker.Start([this] { return WatchReg(); });
 }
 
 void RegistryWatcher::Stop()
 {
-    m_stop.Set();
-    m_thread.Join();
+    m_worker.Stop();
 }
 
 unsigned RegistryWatcher::WatchReg()
@@ -57,7 +55,7 @@ unsigned RegistryWatcher::WatchReg()
         if (::RegNotifyChangeKeyValue(key.get(), TRUE, kWatchedChanges, changed.get(), TRUE) != ERROR_SUCCESS)
             return Failed(L"Error in RegNotifyChangeKeyValue");
 
-        const HANDLE waits[] = {changed.get(), m_stop.handle()};
+        const HANDLE waits[] = {changed.get(), m_worker.StopEvent().handle()};
         switch (::WaitForMultipleObjects(2, waits, FALSE, INFINITE)) {
         case WAIT_OBJECT_0:
             ::OutputDebugStringW(L"*****Registy Changed*****");

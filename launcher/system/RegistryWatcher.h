@@ -10,8 +10,7 @@
 
 #include <windows.h>
 
-#include "framework/Event.h"
-#include "framework/WorkerThread.h"
+#include "framework/StoppableThread.h"
 
 namespace zep {
 
@@ -26,7 +25,7 @@ public:
     bool Start(HKEY root, const wchar_t* subKey, HWND target);
     void Stop();
     // True while the watch goes on (it ends by itself when a registry or event call fails).
-    bool Watching() const noexcept { return m_thread.Running(); }
+    bool Watching() const noexcept { return m_worker.Running(); }
 
 private:
     unsigned WatchReg();
@@ -34,8 +33,7 @@ private:
     HKEY m_hRoot;
     const wchar_t* m_szSubKey;
     HWND m_hTarget;
-    CEvent m_stop;  // manual reset
-    CWorkerThread m_thread;
+    CStoppableThread m_worker;
 };
 
 }  // namespace zep

@@ -7,7 +7,6 @@ namespace zep {
 ShellEventListener::ShellEventListener() noexcept
     : m_shellNotify(false, false, ZEP_SHELL_NOTIFY_EVENT),
       m_close(false, false, ZEP_CLOSE_EVENT),
-      m_stop(true, false),
       m_hTarget(nullptr)
 {
 }
@@ -19,17 +18,15 @@ ShellEventListener::~ShellEventListener()
 
 bool ShellEventListener::Start(HWND target)
 {
-    if (!m_shellNotify.valid() || !m_close.valid() || !m_stop.valid() || m_thread.Running())
+    if (!m_shellNotify.valid() || !m_close.valid() || m_worker.Running())
         return false;
     m_hTarget = target;
-    m_stop.Reset();
-    return m_thread.Start([this] { return WatchShellEvent(); });
+    return m_worker.Start([this] { return WatchShellEvent(); });
 }
 
 void ShellEventListener::Stop()
 {
-    m_stop.Set();
-    m_thread.Join();
+    m_worker.Stop();
 }
 
 unsigned ShellEventListener::WatchShellEvent()
@@ -37,7 +34,7 @@ unsigned ShellEventListener::WatchShellEvent()
     for (;;) {
         // Both events reset themselves when they end a wait, so a burst of notifications between two
         // waits gives one message; with both set, the notification is served first.
-        switch (CEvent::WaitForAny({&m_shellNotify, &m_close, &m_stop}, INFINITE)) {
+        switch (CEvent::WaitForAny({&m_shellNotify, &m_close, &m_worker.StopEvent()}, INFINITE)) {
         case 0:
             ::PostMessageW(m_hTarget, WM_SHELL_NOTIFY, 0, 0);
             break;

@@ -11,7 +11,7 @@
 #include <windows.h>
 
 #include "framework/Event.h"
-#include "framework/WorkerThread.h"
+#include "framework/StoppableThread.h"
 
 namespace zep {
 
@@ -34,9 +34,8 @@ private:
 
     CEvent m_shellNotify;  // auto-reset, "ZepShellNotifyEvent"
     CEvent m_close;        // auto-reset, "ZepCloseEvent"
-    CEvent m_stop;         // manual reset, private
     HWND m_hTarget;
-    CWorkerThread m_thread;
+    CStoppableThread m_worker;
 };
 
 }  // namespace zep

@@ -16,7 +16,7 @@ bool RowFound(const RunningToolRow& row)
 
 }  // namespace
 
-RunningToolCheck::RunningToolCheck() noexcept : m_hTarget(nullptr), m_request(false, false), m_stop(true, false) {}
+RunningToolCheck::RunningToolCheck() noexcept : m_hTarget(nullptr), m_request(false, false) {}
 
 RunningToolCheck::~RunningToolCheck()
 {
@@ -25,11 +25,10 @@ RunningToolCheck::~RunningToolCheck()
 
 bool RunningToolCheck::Start(HWND target)
 {
-    if (m_thread.Running() || !m_request.valid() || !m_stop.valid())
+    if (m_worker.Running() || !m_request.valid())
         return false;
     m_hTarget = target;
-    m_stop.Reset();
-    return m_thread.Start([this] { return Watch(); });
+    return m_worker.Start([this] { return Watch(); });
 }
 
 void RunningToolCheck::Request() noexcept
@@ -39,14 +38,14 @@ void RunningToolCheck::Request() noexcept
 
 void RunningToolCheck::Stop()
 {
-    m_stop.Set();
-    m_thread.Join();
+    m_worker.Stop();
 }
 
 unsigned RunningToolCheck::Watch()
 {
     for (;;) {
-        if (CEvent::WaitForAny({&m_request, &m_stop}, INFINITE) != 0 || m_stop.Wait(kSettleMs))
+        const CEvent& stop = m_worker.StopEvent();
+        if (CEvent::WaitForAny({&m_request, &stop}, INFINITE) != 0 || stop.Wait(kSettleMs))
             return 0;
         WPARAM found = 0;
         for (int row = 0; row < kRunningToolRows; ++row) {

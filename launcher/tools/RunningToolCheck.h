@@ -11,7 +11,7 @@
 #include <windows.h>
 
 #include "framework/Event.h"
-#include "framework/WorkerThread.h"
+#include "framework/StoppableThread.h"
 
 namespace zep {
 
@@ -34,8 +34,7 @@ private:
 
     HWND m_hTarget;
     CEvent m_request;  // auto-reset
-    CEvent m_stop;     // manual reset
-    CWorkerThread m_thread;
+    CStoppableThread m_worker;
 };
 
 }  // namespace zep
