@@ -15,11 +15,11 @@
 #include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/DockLayout.h"
 #include "launcher/dock/DockStateMachine.h"
+#include "launcher/settings/SettingDlg.h"
+#include "launcher/skin/ButtonLayerMirror.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/DescriptionPanel.h"
 #include "launcher/skin/ImageButton.h"
-#include "launcher/settings/SettingDlg.h"
-#include "launcher/skin/ButtonLayerMirror.h"
 #include "launcher/system/RegistryWatcher.h"
 #include "launcher/system/ShellEventListener.h"
 #include "launcher/tools/RunningToolCheck.h"
@@ -69,8 +69,6 @@ public:
     // Reads the work area and screen size again and puts the bar (and an open settings panel) where they
     // belong now; a shown bar closes its card first. A sliding bar is left to its slide.
     void UpdateScreenGeometry();
-
-    DockState AnimState() const noexcept { return m_dock.State(); }
 
     HICON m_hIcon;
     CHook m_hook;
