@@ -912,6 +912,17 @@ scenario_faults() {
   drv kill-process ZepAssistant64.exe >/dev/null
   reveal 1798 20 133 1040
   close_launcher
+  # The machine key deleted and made again while the launcher runs: it goes on answering its key.
+  echo "-- hklm_key_recreated"
+  install_demo --edge 0 || return
+  start_launcher hklm_key_recreated
+  launcher_ready || return
+  regw delete 'HKLM\Software\Zephra' /f
+  install_demo --edge 0 || return
+  reveal 1798 20 133 1040
+  drv key-dock >/dev/null
+  expect_rect "Zephra" 1920 20 133 1040
+  close_launcher
 }
 
 # ---- soak -------------------------------------------------------------------------------------------------
