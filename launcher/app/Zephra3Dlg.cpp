@@ -418,6 +418,7 @@ bool CZephra3Dlg::OnSlideTimer(UINT_PTR id)
     if (id > 31 || !IsSlideCode(static_cast<int>(id)))
         return false;
     const int code = static_cast<int>(id);
+    m_dock.SlideStepBegins(code);
     const bool final = CBarSlider::Step(*this, code, m_rcWorkArea);
     Carry(m_dock.SlideTicked(code, final));
     return true;

@@ -37,6 +37,7 @@ void CBarSlider::SlideToEnd(CCtrlDialog& dialog, int code, const RECT& workArea,
         ::Sleep(kSlideStepMs);
         RECT before{};
         ::GetWindowRect(background, &before);
+        dock.SlideStepBegins(code);
         bool final = Step(dialog, code, workArea);
         RECT after{};
         ::GetWindowRect(background, &after);

@@ -29,6 +29,12 @@ DockCommands DockStateMachine::Hide() noexcept
     return commands;
 }
 
+void DockStateMachine::SlideStepBegins(int code) noexcept
+{
+    if (IsSlideCode(code))
+        m_nAnimState = Moving;
+}
+
 void DockStateMachine::BlockingSlideStepped(int code, bool final) noexcept
 {
     if (!IsSlideCode(code))

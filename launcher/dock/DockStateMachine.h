@@ -62,6 +62,9 @@ public:
     // The hide button: a hide whatever the bar state.
     DockCommands HideButton() noexcept;
 
+    // A slide step is about to move the bar: from here on the bar is Moving, so nothing takes the move
+    // for a bar knocked off its place. Call before every step, timer-driven or blocking.
+    void SlideStepBegins(int code) noexcept;
     // One step of the slide driven by timer `code` (10 x edge + 0 hide / + 1 reveal); `final` when it
     // was the slide's last placement. The bar is Moving from the first step on; the last step of a
     // reveal shows it, that of a hide hides it.

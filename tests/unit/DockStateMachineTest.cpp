@@ -9,7 +9,7 @@
 namespace zep {
 namespace {
 
-enum Kind { Key, HideButton, Tick, Blocking, Hover, PanelTimer, SettingsOpen, SettingsClose, PanelGone, ToolCmd, CardClick };
+enum Kind { Key, HideButton, Tick, Begin, Blocking, Hover, PanelTimer, SettingsOpen, SettingsClose, PanelGone, ToolCmd, CardClick };
 struct Event {
     Kind kind;
     int a = 0;  // Tick/Blocking: slide code; Hover: control
@@ -48,6 +48,7 @@ std::string Run(DockStateMachine& m, const std::vector<Event>& events)
         case Key: last = m.DockKeyReleased(&c) ? Describe(c) : "unhandled"; continue;
         case HideButton: c = m.HideButton(); break;
         case Tick: c = m.SlideTicked(e.a, e.b != 0); break;
+        case Begin: m.SlideStepBegins(e.a); break;
         case Blocking: m.BlockingSlideStepped(e.a, e.b != 0); break;
         case Hover: c = m.HoverReported(e.a, e.b); break;
         case PanelTimer: c = m.PanelTimerTicked(); break;
@@ -107,6 +108,8 @@ TEST(DockStateMachineTest, BarStates)
         {"hide tick at the end", Then(kShownRight, {{Key}, {Tick, 0, 1}}), "hide-bar kill-slide 0", Hidden, -1},
         {"hide button while shown", Then(kShownRight, {{HideButton}}), "hide", Shown, -1},
         {"hide button whatever the state", {{HideButton}}, "hide", Hidden, -1},
+        {"a hide's first step moves a Moving bar", Then(kShownRight, {{Key}, {Begin, 0}}), "", Moving, -1},
+        {"no slide code: no step", Then(kShownRight, {{Begin, 5}}), "", Shown, -1},
         {"settings open: key not the dock key", Then(kShownRight, {{SettingsOpen}, {Key}}), "unhandled", Shown, -1},
         {"settings closed again: key hides", Then(kShownRight, {{SettingsOpen}, {SettingsClose}, {Key}}), "hide",
          Shown, -1},
