@@ -1,6 +1,8 @@
 // Measures the launcher (or the reference program) from outside, under Wine, for tools/bench.sh. Each
 // command prints one line of key=value words.
-//   ready <program> <title>   start the program, milliseconds until its window answers messages
+//   wait <title>              waits until a window of that title answers messages (the caller, which
+//                             started the program, times it: a program started from here would keep
+//                             this probe's output open under Wine)
 //   slide <title>             press and release the dock key; the window's moves: first move after the
 //                             release (ms), moves counted, mean and 95th percentile of the intervals (ms)
 //   cpu <exe>                 user + kernel CPU milliseconds of the first process of that name
@@ -29,19 +31,9 @@ double Now()
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int Ready(const wchar_t* program, const wchar_t* title)
+int Wait(const wchar_t* title)
 {
-    std::wstring command = L"\"" + std::wstring(program) + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
     const double start = Now();
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        std::printf("ready failed=1\n");
-        return 1;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     for (;;) {
         HWND window = FindWindowW(nullptr, title);
         DWORD_PTR result = 0;
@@ -52,7 +44,7 @@ int Ready(const wchar_t* program, const wchar_t* title)
         }
         Sleep(1);
     }
-    std::printf("ready ms=%.1f\n", Now() - start);
+    std::printf("ready waited_ms=%.1f\n", Now() - start);
     return 0;
 }
 
@@ -124,9 +116,9 @@ int Cpu(const wchar_t* exe)
 int wmain(int argc, wchar_t** argv)
 {
     const std::wstring command = argc > 1 ? argv[1] : L"";
-    if (command == L"ready" && argc == 4) return Ready(argv[2], argv[3]);
+    if (command == L"wait" && argc == 3) return Wait(argv[2]);
     if (command == L"slide" && argc == 3) return Slide(argv[2]);
     if (command == L"cpu" && argc == 3) return Cpu(argv[2]);
-    std::printf("usage: zep_bench_probe ready <program> <title> | slide <title> | cpu <exe>\n");
+    std::printf("usage: zep_bench_probe wait <title> | slide <title> | cpu <exe>\n");
     return 2;
 }
