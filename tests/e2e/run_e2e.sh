@@ -164,11 +164,23 @@ expect_window_count() { # title, count
   expect_eq "windows titled \"$1\"" "$(field "$line" count)" "$2"
 }
 
+# The dock dialog's child buttons, one line each. A driver run can fail to start under load (seen once in
+# a clean-clone run); the listing is asked for again before the dock dialog counts as missing.
+button_listing() {
+  local tries out
+  for tries in 1 2 3; do
+    out="$(drv child-buttons "Zephra Foreground")" && { printf '%s\n' "$out"; return 0; }
+    sleep 0.3
+  done
+  printf '%s\n' "$out"
+  return 1
+}
+
 # Checks the dock dialog's 13 buttons: the listed ones visible at the given place and size (dialog client
 # coordinates), every other one of 1000-1012 hidden.
 expect_buttons() { # "id:x,y,w,h" ...
   local listing line id want seen
-  listing="$(drv child-buttons "Zephra Foreground")" || { fail "no dock dialog"; return; }
+  listing="$(button_listing)" || { fail "no dock dialog: $listing"; return; }
   printf '%s\n' "$listing" >"$logs/buttons.txt"
   declare -A want_of=()
   for entry in "$@"; do want_of[${entry%%:*}]="${entry#*:}"; done
@@ -390,7 +402,7 @@ expect_pair_visible() { # visible (0 or 1)
 }
 expect_buttons_disabled() { # disabled (0 or 1)
   local listing id
-  listing="$(drv child-buttons "Zephra Foreground")" || { fail "no dock dialog"; return; }
+  listing="$(button_listing)" || { fail "no dock dialog: $listing"; return; }
   for id in $(seq 1000 1012); do
     expect_eq "button $id disabled" "$(field "$(grep -E "^child id=$id " <<<"$listing")" disabled)" "$1"
   done
