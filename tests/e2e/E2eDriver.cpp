@@ -792,5 +792,9 @@ int Run(int argc, wchar_t** argv)
 
 int wmain(int argc, wchar_t** argv)
 {
+    // The script tells a run that never began (Wine can fail to start a process under load) from a
+    // command that failed by this first line on the error stream.
+    fputs("e2e driver started\n", stderr);
+    fflush(stderr);
     return Run(argc, argv);
 }

@@ -41,11 +41,19 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Runs the driver; prints its output without carriage returns and keeps its exit status.
+# Runs the driver. Under load Wine now and then fails to start a process at all; such a run (no start line
+# on its error stream) is made again, and its messages kept in the scenario's driver-starts.log.
 drv() {
-  local out rc
-  out="$("$wine_run" "$driver" "$@" </dev/null 2>/dev/null)"
-  rc=$?
+  local out rc err
+  err="$(mktemp)"
+  for _ in 1 2 3 4; do
+    out="$("$wine_run" "$driver" "$@" </dev/null 2>"$err")"
+    rc=$?
+    grep -q "e2e driver started" "$err" && break
+    { echo "driver run did not start (exit $rc): $*"; cat "$err"; } >>"${logs:-/tmp}/driver-starts.log"
+    sleep 0.5
+  done
+  rm -f "$err"
   printf '%s\n' "${out//$'\r'/}"
   return $rc
 }
@@ -629,7 +637,7 @@ scenario_card_16bit() {
 start_log_win='C:\ZepToolStarts.log'
 start_log() { printf '%s' "$build/wine/prefix/drive_c/ZepToolStarts.log"; }
 starts_of() { # tool
-  grep -c "^start name=$1 " "$(start_log)" 2>/dev/null || true
+  if [ -f "$(start_log)" ]; then grep -c "^start name=$1 " "$(start_log)"; else echo 0; fi
 }
 # Clicks a button and waits for the start of its tool in its folder.
 expect_start() { # title, id, tool, folder, count after
