@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ googletest clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xcompmgr x11-utils imagemagick xdotool hsetroot
+  wixl msitools osslsigncode openssl
 )
 
 missing=()

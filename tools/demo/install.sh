@@ -19,7 +19,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-ini="$here/LaunchInfo.ini"
+ini="$here/../../installer/LaunchInfo.ini"
 help_file="$here/../../launcher/res/Help.mht"
 
 usage() {

@@ -159,7 +159,7 @@ def check_settings():
 
 
 def check_ini():
-    path = os.path.join(D.ROOT, 'tools', 'demo', 'LaunchInfo.ini')
+    path = os.path.join(D.ROOT, 'installer', 'LaunchInfo.ini')
     raw = open(path, 'rb').read()
     if b'\n' in raw.replace(b'\r\n', b''):
         fail('LaunchInfo.ini: not CRLF throughout')

@@ -784,7 +784,7 @@ def main():
         for pid in sorted(ids):
             f.write('%d PNG "png/%d.png"\n' % (pid, pid))
     write_ico()
-    ini = os.path.join(ROOT, 'tools', 'demo', 'LaunchInfo.ini')
+    ini = os.path.join(ROOT, 'installer', 'LaunchInfo.ini')
     os.makedirs(os.path.dirname(ini), exist_ok=True)
     with open(ini, 'w', newline='') as f:
         f.write(ini_text())
