@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Lays out a demo installation of Zephra3 in the Wine prefix of a win64 build:
 #
-#   C:\Program Files\Zephra\Zephra3\         Zephra3.exe, ZepHook64.dll (bound through its import table),
-#                                            LaunchInfo.ini, Help.mht
-#   C:\Program Files (x86)\Zephra\Zephra3\   ZepAssistant64.exe, ZepHook64.dll (the launcher starts the
-#                                            assistant from this fixed folder)
+#   the dock                                 the build's test package (packages/Zephra3-Test-*.msi),
+#                                            installed with msiexec: Zephra3.exe, ZepHook64.dll,
+#                                            LaunchInfo.ini and Help.mht in C:\Program Files\Zephra\Zephra3\,
+#                                            ZepAssistant64.exe and ZepHook64.dll in
+#                                            C:\Program Files (x86)\Zephra\Zephra3\, the autostart value and
+#                                            the Start-menu entry. Installed again whenever an installed file
+#                                            differs from the package's (a newer build, or a damaged file).
 #   each tool of LaunchInfo.ini              the demo tool program under the tool's name, in the tool's folder
 #   HKLM\Software\Zephra                     one REG_SZ per installed tool: its install folder (also in the
 #                                            32-bit view, for a 32-bit launcher)
@@ -48,7 +51,7 @@ wine=/usr/lib/wine/wine64
 if [ -n "$prefix" ]; then
   mkdir -p "$prefix"
   export WINEPREFIX="$(cd "$prefix" && pwd)" WINEARCH=win64
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}" WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}" WINEDEBUG="${WINEDEBUG:--all}"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "install: creating Wine prefix $WINEPREFIX"
     "$wine" wineboot -i </dev/null >/dev/null 2>&1
@@ -69,44 +72,64 @@ unix_path() { # C:\a\b\ -> <drive_c>/a/b
   printf '%s/%s' "${drive_c%/}" "${p//\\//}"
 }
 
-# Programs of the build.
-find_built() {
-  local f
-  for f in "$build/bin/$1" "$build/$1"; do
-    [ -f "$f" ] && { printf '%s' "$f"; return 0; }
-  done
-  f="$(find "$build" -name "$1" -not -path "*/wine/*" -print -quit 2>/dev/null)"
-  printf '%s' "$f"
-}
-launcher="$(find_built Zephra3.exe)"
-assistant="$(find_built ZepAssistant64.exe)"
-hook="$(find_built ZepHook64.dll)"
-demo_tool="$(find_built zep_demo_tool.exe)"
+# The test package and the demo tool of the build.
+package="$(ls "$build"/packages/Zephra3-Test-*.msi 2>/dev/null | sort -V | tail -1)"
+[ -f "$package" ] || { echo "install: no test package in $build/packages (build the win64 preset)" >&2; exit 3; }
+demo_tool="$build/bin/zep_demo_tool.exe"
+[ -f "$demo_tool" ] || { echo "install: $demo_tool is not built" >&2; exit 3; }
 status=0
-for pair in "Zephra3.exe:$launcher" "ZepAssistant64.exe:$assistant" "ZepHook64.dll:$hook" \
-            "zep_demo_tool.exe:$demo_tool"; do
-  if [ -z "${pair#*:}" ]; then
-    echo "install: ${pair%%:*} is not built in $build; the installation lacks it" >&2
-    status=3
+
+win_path() { # unix path -> Z:\...
+  local p
+  p="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+  printf 'Z:%s' "${p//\//\\}"
+}
+
+# The package's files (make-package.sh stages them beside it) against the installed ones.
+main_dir="$(unix_path 'C:\Program Files\Zephra\Zephra3\')"
+x86_dir="$(unix_path 'C:\Program Files (x86)\Zephra\Zephra3\')"
+stage="$package.stage"
+dock_intact() {
+  local pair
+  for pair in "Zephra3.exe:$main_dir/Zephra3.exe" "launcher/ZepHook64.dll:$main_dir/ZepHook64.dll" \
+              "LaunchInfo.ini:$main_dir/LaunchInfo.ini" "Help.mht:$main_dir/Help.mht" \
+              "ZepAssistant64.exe:$x86_dir/ZepAssistant64.exe" "ZepHook64.dll:$x86_dir/ZepHook64.dll"; do
+    cmp -s "$stage/${pair%%:*}" "${pair#*:}" || return 1
+  done
+}
+
+# Product codes of every installed Zephra3 test package, whatever its version.
+installed_products() {
+  local export_file
+  export_file="$(mktemp "${TMPDIR:-/tmp}/zep-uninstall-XXXXXX.reg")"
+  "$wine" regedit.exe /E "$(win_path "$export_file")" \
+    'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall' </dev/null >/dev/null 2>&1 || true
+  iconv -f UTF-16LE -t UTF-8 "$export_file" 2>/dev/null | tr -d '\r' | awk '
+    /^\[/ { key = $0; sub(/.*\\/, "", key); sub(/\]$/, "", key); next }
+    /^"DisplayName"="Zephra3 \(64-bit test build\)"$/ { print key }'
+  rm -f "$export_file"
+}
+
+if dock_intact; then
+  echo "install: the dock is installed from $(basename "$package")"
+else
+  for product in $(installed_products); do
+    "$wine" msiexec.exe /x "$product" /qn </dev/null >/dev/null 2>&1 || true
+  done
+  if ! "$wine" msiexec.exe /i "$(win_path "$package")" /qn </dev/null >/dev/null 2>&1; then
+    echo "install: msiexec could not install $package" >&2
+    exit 1
   fi
-done
+  dock_intact || { echo "install: the installed files differ from the package's" >&2; exit 1; }
+  echo "install: installed $(basename "$package")"
+fi
 
 # Copies only what changed; `install` replaces the file instead of writing into it, so a running program
 # keeps its old image.
 put() { # source, destination folder, [name]
-  [ -n "$1" ] || return 0
   mkdir -p "$2"
   install -C -m 0755 "$1" "$2/${3:-$(basename "$1")}"
 }
-
-main_dir="$(unix_path 'C:\Program Files\Zephra\Zephra3\')"
-x86_dir="$(unix_path 'C:\Program Files (x86)\Zephra\Zephra3\')"
-put "$launcher" "$main_dir"
-put "$hook" "$main_dir"
-put "$ini" "$main_dir"
-put "$help_file" "$main_dir"
-put "$assistant" "$x86_dir"
-put "$hook" "$x86_dir"
 
 # Tools of the configuration file: section name, folder and program name per slot (keys 0-9 and 6.1).
 ini_value() { # section, key
