@@ -688,6 +688,63 @@ int KillProcesses(const wchar_t* exeName)
     return kOk;
 }
 
+// Starts the program of a machine autostart value the way the shell does at logon: its command line as
+// stored, no working folder of its own.
+int Autostart(const wchar_t* valueName)
+{
+    wchar_t command[1024] = {};
+    DWORD size = sizeof(command) - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", valueName,
+                     RRF_RT_REG_SZ, nullptr, command, &size) != ERROR_SUCCESS) {
+        Print(L"no autostart value " + Quoted(valueName));
+        return kNo;
+    }
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        Print(L"autostart failed command=" + Quoted(command));
+        return kNo;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    Print(L"autostart pid=" + std::to_wstring(process.dwProcessId) + L" command=" + Quoted(command));
+    return kOk;
+}
+
+// Waits for a message box (a dialog with a text containing `text`), prints it and presses its first button.
+int DismissMessage(const wchar_t* text, DWORD timeoutMs)
+{
+    struct Search { const wchar_t* text; HWND box; std::wstring found; } search{text, nullptr, {}};
+    const bool seen = WaitFor(timeoutMs, [&] {
+        EnumWindows([](HWND top, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            EnumChildWindows(top, [](HWND child, LPARAM inner) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(inner);
+                wchar_t buffer[512] = {};
+                GetWindowTextW(child, buffer, 511);
+                if (std::wcsstr(buffer, s->text)) {
+                    s->box = GetAncestor(child, GA_ROOT);
+                    s->found = buffer;
+                    return FALSE;
+                }
+                return TRUE;
+            }, param);
+            return s->box ? FALSE : TRUE;
+        }, reinterpret_cast<LPARAM>(&search));
+        return search.box != nullptr;
+    });
+    if (!seen) {
+        Print(L"no message with " + Quoted(text));
+        return kNo;
+    }
+    wchar_t title[256] = {};
+    GetWindowTextW(search.box, title, 255);
+    Print(L"message title=" + Quoted(title) + L" text=" + Quoted(search.found.c_str()));
+    PostMessageW(search.box, WM_COMMAND, IDOK, 0);
+    return kOk;
+}
+
 int Usage()
 {
     Print(L"usage: zep_e2e_driver <command> ...\n"
@@ -704,7 +761,8 @@ int Usage()
           L"  mutex-free <name>    set-event <name>          wait-event <name> <timeoutMs>\n"
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
           L"  count-process-windows <exe>   process-stats <exe>\n"
-          L"  dock-cycles <n> <shownX> <shownY> <parkedX> <parkedY>   send-repeat <title> <message> <w> <l> <n>");
+          L"  dock-cycles <n> <shownX> <shownY> <parkedX> <parkedY>   send-repeat <title> <message> <w> <l> <n>\n"
+          L"  autostart <value>    dismiss-message <text> <timeoutMs>");
     return kUsage;
 }
 
@@ -785,6 +843,8 @@ int Run(int argc, wchar_t** argv)
     }
     if (command == L"wait-no-process" && n == 2) return WaitNoProcess(a[0], ms(a[1]));
     if (command == L"kill-process" && n == 1) return KillProcesses(a[0]);
+    if (command == L"autostart" && n == 1) return Autostart(a[0]);
+    if (command == L"dismiss-message" && n == 2) return DismissMessage(a[0], ms(a[1]));
     return Usage();
 }
 

@@ -110,7 +110,14 @@ installed_products() {
   rm -f "$export_file"
 }
 
-if dock_intact; then
+# Installed means registered too: a newer package's files may equal this one's.
+product_code="$(msiinfo export "$package" Property | tr -d '\r' | awk -F '\t' '$1 == "ProductCode" { print $2 }')"
+product_registered() {
+  "$wine" reg.exe query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product_code" \
+    </dev/null >/dev/null 2>&1
+}
+
+if dock_intact && product_registered; then
   echo "install: the dock is installed from $(basename "$package")"
 else
   for product in $(installed_products); do
