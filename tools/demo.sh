@@ -4,7 +4,8 @@
 #   tools/demo.sh [--tools "ZepBright ZepAir ..."] [--edge N] [--shots DIR] [--close] [--headless]
 #                 [--build DIR]
 #       installs what is missing (tools/bootstrap.sh), builds the win64 preset (in build/win64, or DIR),
-#       lays out the demo installation (tools/demo/install.sh) in a Wine prefix of its own
+#       lays out the demo installation (tools/demo/install.sh: the dock from the test package, stand-in
+#       tools) in a Wine prefix of its own
 #       (<build>/demo/prefix) and starts Zephra3.exe there.
 #       With a usable DISPLAY the dock runs on that display. Without one (or with --headless) it runs on
 #       a display of its own (Xvfb, 1920 x 1080, with a compositing manager and a desktop picture, so the
