@@ -19,6 +19,9 @@
 // Diagnostics for soak runs: the dock dialog answers with the number of resources of kind wParam
 // (framework ResourceCounter kinds) its process holds; Wine's own GDI/USER counters are stubs.
 #define WM_QUERY_RESOURCES (ZEP_WM_USER_BASE + 2001)       // 3025
+// Diagnostics for the benchmarks: the launcher's own timings (TimingProbe::Query: wParam the work, lParam
+// what to tell).
+#define WM_QUERY_TIMING (ZEP_WM_USER_BASE + 2002)          // 3026
 
 // Windows of the launcher.
 #define ZEP_BAR_WINDOW_TITLE L"Zephra"

@@ -1,6 +1,7 @@
 #include "launcher/app/KeyboardHook.h"
 
 #include "launcher/app/DockGlobals.h"
+#include "launcher/app/TimingProbe.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
@@ -26,6 +27,7 @@ bool KeyboardHook::Installed()
 LRESULT CALLBACK KeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION) {
+        const TimingProbe probe(TimedWork::KeyboardHook);
         const KBDLLHOOKSTRUCT* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         ::PostMessageW(g_hHookTargetWnd, WM_KEYBOARD_EVENT, event->flags, static_cast<LPARAM>(event->scanCode));
     }

@@ -7,6 +7,7 @@
 #include "hook/ZepHook.h"
 #include "launcher/app/DockGlobals.h"
 #include "launcher/app/KeyboardHook.h"
+#include "launcher/app/TimingProbe.h"
 #include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/BarPlacement.h"
 #include "launcher/dock/BarSlider.h"
@@ -109,6 +110,9 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         *result = wParam < static_cast<WPARAM>(ResourceKind::Count_)
                       ? ResourceCounter::Live(static_cast<ResourceKind>(wParam))
                       : -1;
+        return true;
+    case WM_QUERY_TIMING:
+        *result = TimingProbe::Query(wParam, lParam);
         return true;
     case WM_RUNNING_TOOLS:
         ApplyRunningTools(wParam);

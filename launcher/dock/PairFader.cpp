@@ -1,6 +1,7 @@
 #include "launcher/dock/PairFader.h"
 
 #include "framework/UniqueResource.h"
+#include "launcher/app/TimingProbe.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/PngDialog.h"
 
@@ -25,6 +26,7 @@ int CPairFader::ColourDepth(HWND reference)
 void CPairFader::Step(CCtrlDialog& dialog, CPngDialog* companion, BYTE alpha)
 {
     ::Sleep(kFadeStepMs);
+    const TimingProbe probe(TimedWork::FadeFrame);
     ::SetLayeredWindowAttributes(dialog.GetSafeHwnd(), dialog.m_crKey, alpha, LWA_COLORKEY | LWA_ALPHA);
     if (dialog.m_pPngDlg)
         dialog.m_pPngDlg->UpdatePicture(alpha);

@@ -6,6 +6,7 @@
 
 #include "framework/WinApp.h"
 #include "launcher/config/LaunchConfig.h"
+#include "launcher/app/TimingProbe.h"
 #include "launcher/dock/BarPlacement.h"
 #include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/LayeredSurface.h"
@@ -129,6 +130,7 @@ bool CPngDialog::UpdateEdgeBackground(int edge, int first, int second, int third
         break;
     }
     const int counts[kBarBandCount] = {first, second, third};
+    const TimingProbe probe(TimedWork::BarComposition);
     Compose(alpha, [&](GpGraphics* graphics) {
         DrawBarBackground(graphics, m_pBackgrounds, edge, counts, m_sizeComposition);
     });

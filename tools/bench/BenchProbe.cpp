@@ -6,6 +6,8 @@
 //   slide <title>             press and release the dock key; the window's moves: first move after the
 //                             release (ms), moves counted, mean and 95th percentile of the intervals (ms)
 //   cpu <exe>                 user + kernel CPU milliseconds of the first process of that name
+//   keys <n>                  n presses and releases of F24 (no program here answers it), for timing the
+//                             launcher's keyboard hook procedure from inside; prints the seconds taken
 
 #include <windows.h>
 
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -111,6 +114,25 @@ int Cpu(const wchar_t* exe)
     return 0;
 }
 
+int Keys(int count)
+{
+    const double start = Now();
+    for (int i = 0; i < count; ++i) {
+        INPUT inputs[2] = {};
+        for (INPUT& input : inputs) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = VK_F24;
+        }
+        inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        if (SendInput(2, inputs, sizeof(INPUT)) != 2) {
+            std::printf("keys failed_at=%d\n", i);
+            return 1;
+        }
+    }
+    std::printf("keys sent=%d seconds=%.1f\n", count, (Now() - start) / 1000.0);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -119,6 +141,7 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"wait" && argc == 3) return Wait(argv[2]);
     if (command == L"slide" && argc == 3) return Slide(argv[2]);
     if (command == L"cpu" && argc == 3) return Cpu(argv[2]);
-    std::printf("usage: zep_bench_probe wait <title> | slide <title> | cpu <exe>\n");
+    if (command == L"keys" && argc == 3) return Keys(_wtoi(argv[2]));
+    std::printf("usage: zep_bench_probe wait <title> | slide <title> | cpu <exe> | keys <n>\n");
     return 2;
 }
