@@ -67,6 +67,17 @@ void ReadPathValue(HKEY key, const wchar_t* name, wchar_t (&out)[kPathChars])
     TerminateReceived(out, kPathChars, bytes / sizeof(wchar_t));
 }
 
+// Opens the per-user key for reading and writing or, where the profile lets it be read but not written,
+// for reading only: the edge stored there is still the user's choice.
+LSTATUS OpenUserKey(UniqueHkey& key, bool* writable)
+{
+    LSTATUS status = ::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, key.put());
+    *writable = status == ERROR_SUCCESS;
+    if (status == ERROR_ACCESS_DENIED)
+        status = ::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, KEY_READ, key.put());
+    return status;
+}
+
 bool WriteDirectionValue(HKEY key, DWORD edge)
 {
     return ::RegSetValueExW(key, kDirectionValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&edge),
@@ -146,7 +157,8 @@ bool CLaunchConfig::ReadRegistrySettings()
 {
     {
         UniqueHkey user;
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, user.put()) == ERROR_SUCCESS) {
+        bool writable = false;
+        if (OpenUserKey(user, &writable) == ERROR_SUCCESS) {
             DWORD edge = 0;
             DWORD bytes = sizeof(edge);
             if (::RegQueryValueExW(user.get(), kDirectionValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&edge),
@@ -173,7 +185,9 @@ bool CLaunchConfig::ReadRegistrySettings()
 bool EnsureDirectionValue(int* edge)
 {
     UniqueHkey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, key.put()) == ERROR_SUCCESS) {
+    bool writable = false;
+    const LSTATUS opened = OpenUserKey(key, &writable);
+    if (opened == ERROR_SUCCESS) {
         DWORD value = 0;
         DWORD type = 0;
         DWORD bytes = sizeof(value);
@@ -183,10 +197,14 @@ bool EnsureDirectionValue(int* edge)
             *edge = static_cast<int>(value);
             return true;
         }
-        WriteDirectionValue(key.get(), 0);
+        // A read-only key keeps its unusable value; the bar takes the right edge all the same.
+        if (writable)
+            WriteDirectionValue(key.get(), 0);
         *edge = 0;
         return true;
     }
+    if (opened == ERROR_ACCESS_DENIED)
+        return false;  // neither readable nor writable: nothing to create either
 
     UniqueHkey created;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, kUserKey, 0, nullptr, REG_OPTION_NON_VOLATILE, kUserAccess, nullptr,

@@ -46,8 +46,9 @@ bool GetProgramFilesFolder(wchar_t (&folder)[MAX_PATH]);
 bool GetInstallFilePath(const wchar_t* file, wchar_t (&path)[MAX_PATH]);
 
 // Makes sure HKCU "SOFTWARE\Zephra" holds a REG_DWORD "Direction" and yields the stored dock edge (0 when
-// it had to be written; a value of another type is replaced by 0). False when the key can be neither
-// opened nor created.
+// it had to be written; a value of another type is replaced by 0). A key the user may read but not write is
+// only read (a value of another type then yields 0 as it stands). False when the key can be neither opened
+// nor created.
 bool EnsureDirectionValue(int* edge);
 
 // Stores a new dock edge as REG_DWORD "Direction" in the existing per-user key. False when the key cannot be

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
@@ -745,6 +746,35 @@ int DismissMessage(const wchar_t* text, DWORD timeoutMs)
     return kOk;
 }
 
+// Gives a per-user key a protected access list: everyone may read it, and write it too unless `readOnly`.
+int SetUserKeyAccess(const wchar_t* path, bool readOnly)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, WRITE_DAC | KEY_READ, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        Print(L"cannot open " + Quoted(path));
+        return kNo;
+    }
+    EXPLICIT_ACCESSW access = {};
+    access.grfAccessPermissions = readOnly ? KEY_READ | READ_CONTROL | WRITE_DAC : KEY_ALL_ACCESS;
+    access.grfAccessMode = SET_ACCESS;
+    access.grfInheritance = NO_INHERITANCE;
+    access.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+    access.Trustee.ptstrName = const_cast<wchar_t*>(L"EVERYONE");
+    PACL acl = nullptr;
+    DWORD status = SetEntriesInAclW(1, &access, nullptr, &acl);
+    if (status == ERROR_SUCCESS) {
+        status = SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                 nullptr, nullptr, acl, nullptr);
+        LocalFree(acl);
+    }
+    RegCloseKey(key);
+    Print(L"key access " + std::wstring(readOnly ? L"read-only" : L"full") + L" status=" + std::to_wstring(status) +
+          L" path=" + Quoted(path));
+    return status == ERROR_SUCCESS ? kOk : kNo;
+}
+
 int Usage()
 {
     Print(L"usage: zep_e2e_driver <command> ...\n"
@@ -762,7 +792,7 @@ int Usage()
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
           L"  count-process-windows <exe>   process-stats <exe>\n"
           L"  dock-cycles <n> <shownX> <shownY> <parkedX> <parkedY>   send-repeat <title> <message> <w> <l> <n>\n"
-          L"  autostart <value>    dismiss-message <text> <timeoutMs>");
+          L"  autostart <value>    dismiss-message <text> <timeoutMs>   user-key-access <path> <read-only|full>");
     return kUsage;
 }
 
@@ -844,6 +874,7 @@ int Run(int argc, wchar_t** argv)
     if (command == L"wait-no-process" && n == 2) return WaitNoProcess(a[0], ms(a[1]));
     if (command == L"kill-process" && n == 1) return KillProcesses(a[0]);
     if (command == L"autostart" && n == 1) return Autostart(a[0]);
+    if (command == L"user-key-access" && n == 2) return SetUserKeyAccess(a[0], std::wcscmp(a[1], L"read-only") == 0);
     if (command == L"dismiss-message" && n == 2) return DismissMessage(a[0], ms(a[1]));
     return Usage();
 }

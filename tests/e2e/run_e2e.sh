@@ -896,7 +896,27 @@ FAULTS=(
   "hklm_key_missing|up|regw delete 'HKLM\\Software\\Zephra' /f"
   "assistant_not_a_program|ends|head -c 4096 /dev/urandom >\"\$x86/ZepAssistant64.exe\""
   "hook64_missing|up|rm -f \"\$x86/ZepHook64.dll\""
+  "path_embedded_nul|up|reg_sz_raw 'HKEY_LOCAL_MACHINE\\Software\\Zephra' ZepBright 'C:\\Program Files\\Zephra\\Tools\\ZepBright\\0junk'"
+  "path_nul_first|up|reg_sz_raw 'HKEY_LOCAL_MACHINE\\Software\\Zephra' ZepBright '\\0C:\\Program Files\\Zephra\\Tools\\ZepBright'"
 )
+# Further checks of some rows, once the bar is in: a path holds up to its first NUL, as Windows reads it.
+declare -A FAULT_CHECKS=(
+  [path_embedded_nul]="expect_button_visible 1000 1"
+  [path_nul_first]="expect_button_visible 1000 0"
+)
+# A REG_SZ value of raw text (printf format: \0 an embedded NUL), through a .reg file. Only a UTF-16 file
+# of format 5 takes hex(1) bytes as UTF-16; REGEDIT4 reads them as ANSI characters.
+reg_sz_raw() { # key, name, text
+  local file="$logs/raw.reg" hex
+  hex="$(printf "$3\0" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//; s/,$//')"
+  { printf '\xff\xfe'
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n"%s"=hex(1):%s\r\n' "$1" "$2" "$hex" |
+      iconv -f UTF-8 -t UTF-16LE; } >"$file"
+  regw import "$(win_of "$file")"
+}
+expect_button_visible() { # id, visible
+  expect_eq "button $1 visible" "$(field "$(button_listing | grep "^child id=$1 ")" visible)" "$2"
+}
 
 scenario_faults() {
   local row name expect setup own x86 rc
@@ -912,6 +932,7 @@ scenario_faults() {
       launcher_ready || continue
       expect_rect "Zephra" 1920 20 133 1040
       reveal 1798 20 133 1040
+      [ -z "${FAULT_CHECKS[$name]:-}" ] || eval "${FAULT_CHECKS[$name]}"
       close_launcher
     else
       rc="$(wait_exit "$launcher_pid" $END_S)"
@@ -933,6 +954,21 @@ scenario_faults() {
   drv kill-process ZepAssistant64.exe >/dev/null
   reveal 1798 20 133 1040
   close_launcher
+  # The per-user key readable but not writable (a locked-down profile), holding the left edge: the bar comes
+  # up on the left, and an edge change, which cannot be stored, is abandoned.
+  echo "-- user_key_read_only"
+  install_demo --edge 1 || return
+  drv user-key-access 'Software\Zephra' read-only >/dev/null || fail "could not make the key read-only"
+  start_launcher user_key_read_only
+  if launcher_ready; then
+    expect_rect "Zephra" -133 20 133 1040
+    reveal -11 20 133 1040
+    drv send "Zephra Foreground" 2026 0 0 >/dev/null  # WM_DIRECTION_CHANGE to the right edge
+    expect_rect "Zephra" -11 20 133 1040
+    close_launcher
+  fi
+  drv user-key-access 'Software\Zephra' full >/dev/null || fail "could not give the key back"
+  expect_eq "Direction after the abandoned change" "$(direction)" 0x1
   # The machine key deleted and made again while the launcher runs: it goes on answering its key.
   echo "-- hklm_key_recreated"
   install_demo --edge 0 || return
