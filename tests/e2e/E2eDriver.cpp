@@ -689,30 +689,6 @@ int KillProcesses(const wchar_t* exeName)
     return kOk;
 }
 
-// Starts the program of a machine autostart value the way the shell does at logon: its command line as
-// stored, no working folder of its own.
-int Autostart(const wchar_t* valueName)
-{
-    wchar_t command[1024] = {};
-    DWORD size = sizeof(command) - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", valueName,
-                     RRF_RT_REG_SZ, nullptr, command, &size) != ERROR_SUCCESS) {
-        Print(L"no autostart value " + Quoted(valueName));
-        return kNo;
-    }
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        Print(L"autostart failed command=" + Quoted(command));
-        return kNo;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    Print(L"autostart pid=" + std::to_wstring(process.dwProcessId) + L" command=" + Quoted(command));
-    return kOk;
-}
-
 // Waits for a message box (a dialog with a text containing `text`), prints it and presses its first button.
 int DismissMessage(const wchar_t* text, DWORD timeoutMs)
 {
@@ -792,7 +768,7 @@ int Usage()
           L"  process-count <exe>  wait-no-process <exe> <timeoutMs>   kill-process <exe>\n"
           L"  count-process-windows <exe>   process-stats <exe>\n"
           L"  dock-cycles <n> <shownX> <shownY> <parkedX> <parkedY>   send-repeat <title> <message> <w> <l> <n>\n"
-          L"  autostart <value>    dismiss-message <text> <timeoutMs>   user-key-access <path> <read-only|full>");
+          L"  dismiss-message <text> <timeoutMs>   user-key-access <path> <read-only|full>");
     return kUsage;
 }
 
@@ -873,7 +849,6 @@ int Run(int argc, wchar_t** argv)
     }
     if (command == L"wait-no-process" && n == 2) return WaitNoProcess(a[0], ms(a[1]));
     if (command == L"kill-process" && n == 1) return KillProcesses(a[0]);
-    if (command == L"autostart" && n == 1) return Autostart(a[0]);
     if (command == L"user-key-access" && n == 2) return SetUserKeyAccess(a[0], std::wcscmp(a[1], L"read-only") == 0);
     if (command == L"dismiss-message" && n == 2) return DismissMessage(a[0], ms(a[1]));
     return Usage();

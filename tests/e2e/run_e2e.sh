@@ -75,8 +75,8 @@ install_demo() {
 }
 
 # Starts the launcher in the background; its debug strings go to $logs/<name>.err.
-start_launcher() { # log name
-  WINEDEBUG=-all,warn+seh "$wine_run" "$launcher_win" </dev/null >"$logs/$1.out" 2>"$logs/$1.err" &
+start_launcher() { # log name, [program]
+  WINEDEBUG=-all,warn+seh "$wine_run" "${2:-$launcher_win}" </dev/null >"$logs/$1.out" 2>"$logs/$1.err" &
   launcher_pid=$!
 }
 
@@ -1110,11 +1110,12 @@ expect_dock_ended() {
   drv wait-no-process Zephra3.exe 10000 >/dev/null || fail "the launcher still runs"
   drv wait-no-process ZepAssistant64.exe 10000 >/dev/null || fail "the assistant still runs"
 }
+# The program of the autostart value, as the shell starts it at logon.
 start_by_autostart() {
-  # Straight into a file: the started launcher inherits the driver's standard streams under Wine and would
-  # hold a captured one open for as long as it runs.
-  "$wine_run" "$driver" autostart Zephra3 </dev/null >"$logs/autostart.txt" 2>&1 ||
-    { fail "autostart: $(cat "$logs/autostart.txt")"; return 1; }
+  local command
+  command="$(autostart_value Software)"
+  start_launcher autostart "${command//\"/}"
+  disown "$launcher_pid"  # the package may end it by force; no job report of that
   launcher_ready || return 1
   expect_rect "Zephra" 1920 20 133 1040
   drv wait-window ZepAssistant64 10000 ZephraClass >/dev/null || fail "no assistant"
