@@ -896,6 +896,7 @@ FAULTS=(
   "hklm_key_missing|up|regw delete 'HKLM\\Software\\Zephra' /f"
   "assistant_not_a_program|ends|head -c 4096 /dev/urandom >\"\$x86/ZepAssistant64.exe\""
   "hook64_missing|up|rm -f \"\$x86/ZepHook64.dll\""
+  "hook64_not_a_program|up|head -c 4096 /dev/urandom >\"\$x86/ZepHook64.dll\""
   "path_embedded_nul|up|reg_sz_raw 'HKEY_LOCAL_MACHINE\\Software\\Zephra' ZepBright 'C:\\Program Files\\Zephra\\Tools\\ZepBright\\0junk'"
   "path_nul_first|up|reg_sz_raw 'HKEY_LOCAL_MACHINE\\Software\\Zephra' ZepBright '\\0C:\\Program Files\\Zephra\\Tools\\ZepBright'"
 )
