@@ -4,37 +4,25 @@
 
 namespace zep {
 
-CLauncherWatch::CLauncherWatch() noexcept : m_hWindow(nullptr) {}
-
-CLauncherWatch::~CLauncherWatch()
-{
-    Stop();
-}
-
 bool CLauncherWatch::Start(HWND window)
 {
     // The launcher names its dock dialog before it starts the assistant.
     const HWND dock = ::FindWindowW(nullptr, ZEP_DOCK_WINDOW_TITLE);
     DWORD pid = 0;
-    if (!dock || !::GetWindowThreadProcessId(dock, &pid) || m_worker.Running())
+    if (!dock || !::GetWindowThreadProcessId(dock, &pid) || Running())
         return false;
     m_launcher.reset(::OpenProcess(SYNCHRONIZE, FALSE, pid));
-    if (!m_launcher)
-        return false;
-    m_hWindow = window;
-    return m_worker.Start([this]() -> unsigned {
-        const HANDLE waits[] = {m_launcher.get(), m_worker.StopEvent().handle()};
-        if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0) {
-            ::OutputDebugStringW(L"ZepAssistant64 launcher ended");
-            ::PostMessageW(m_hWindow, WM_CLOSE, 0, 0);
-        }
-        return 0;
-    });
+    return m_launcher && CNotifyingWorker::Start(window);
 }
 
-void CLauncherWatch::Stop()
+unsigned CLauncherWatch::Work()
 {
-    m_worker.Stop();
+    const HANDLE waits[] = {m_launcher.get(), StopEvent().handle()};
+    if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0) {
+        ::OutputDebugStringW(L"ZepAssistant64 launcher ended");
+        Notify(WM_CLOSE);
+    }
+    return 0;
 }
 
 }  // namespace zep

@@ -9,27 +9,24 @@
 
 #include <windows.h>
 
-#include "framework/StoppableThread.h"
+#include "framework/NotifyingWorker.h"
 #include "framework/UniqueResource.h"
 
 namespace zep {
 
-class CLauncherWatch {
+class CLauncherWatch : public CNotifyingWorker {
 public:
-    CLauncherWatch() noexcept;
-    ~CLauncherWatch();
-    CLauncherWatch(const CLauncherWatch&) = delete;
-    CLauncherWatch& operator=(const CLauncherWatch&) = delete;
+    CLauncherWatch() noexcept = default;
+    ~CLauncherWatch() { Stop(); }
 
     // Watches the process of the running launcher for `window`, which gets WM_CLOSE when it ends. False
     // (and no watch) when no launcher runs, as when the assistant is started on its own.
     bool Start(HWND window);
-    void Stop();
 
 private:
+    unsigned Work() override;
+
     UniqueHandle m_launcher;
-    HWND m_hWindow;
-    CStoppableThread m_worker;
 };
 
 }  // namespace zep

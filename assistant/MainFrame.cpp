@@ -79,18 +79,6 @@ bool CMainFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
             m_pfnUnInstallShellHook();
         *result = 0;
         return true;
-    case WM_SETFOCUS:
-        if (m_wndView.GetSafeHwnd())
-            ::SetFocus(m_wndView);
-        *result = 0;
-        return true;
-    case WM_SIZE:
-        if (m_wndView.GetSafeHwnd()) {
-            RECT client;
-            ::GetClientRect(m_hWnd, &client);
-            ::MoveWindow(m_wndView, 0, 0, client.right, client.bottom, TRUE);
-        }
-        return CWnd::OnWndMsg(message, wParam, lParam, result);
     case WM_CLOSE:
         DestroyWindow();
         *result = 0;
@@ -105,8 +93,6 @@ bool CMainFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
 LRESULT CMainFrame::OnCreate()
 {
     if (Default() == -1)
-        return -1;
-    if (!m_wndView.Create(m_hWnd))
         return -1;
     return LoadHookLibrary() ? 0 : -1;
 }

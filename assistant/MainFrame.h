@@ -1,6 +1,5 @@
 #pragma once
 
-#include "assistant/ChildView.h"
 #include "framework/UniqueResource.h"
 #include "framework/Wnd.h"
 #include "hook/ZepHook.h"
@@ -33,7 +32,6 @@ private:
     bool LoadHookLibrary();
     void ReleaseHookLibrary() noexcept;
 
-    CChildView m_wndView;
     UniqueModule m_hHookLib;
     InstallShellHookProc m_pfnInstallShellHook = nullptr;
     UnInstallShellHookProc m_pfnUnInstallShellHook = nullptr;

@@ -1,9 +1,7 @@
 #include "assistant/ZepAssistantApp.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
-#include "assistant/resource.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
@@ -16,14 +14,6 @@ bool CZepAssistantApp::InitInstance()
 
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-
-    if (FAILED(::OleInitialize(nullptr))) {
-        wchar_t text[256] = {};
-        ::LoadStringW(ResourceInstance(), IDP_OLE_INIT_FAILED, text, 256);
-        ::MessageBoxW(nullptr, text, ZEP_ASSISTANT64_TITLE, MB_OK | MB_ICONSTOP);
-        return false;
-    }
-    m_bOleInitialized = true;
 
     m_pFrame = std::make_unique<CMainFrame>();
     m_pMainWnd = m_pFrame.get();
@@ -42,10 +32,6 @@ int CZepAssistantApp::ExitInstance()
     m_launcherWatch.Stop();
     m_pMainWnd = nullptr;
     m_pFrame.reset();
-    if (m_bOleInitialized) {
-        ::OleUninitialize();
-        m_bOleInitialized = false;
-    }
     return CWinApp::ExitInstance();
 }
 

@@ -18,7 +18,6 @@ public:
 private:
     std::unique_ptr<CMainFrame> m_pFrame;
     CLauncherWatch m_launcherWatch;
-    bool m_bOleInitialized = false;
 };
 
 }  // namespace zep

@@ -41,6 +41,19 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
     return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
 
+void CDialog::PaintMinimisedIcon(HICON icon)
+{
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, icon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
     const bool keyboard = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;

@@ -25,6 +25,10 @@ public:
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
+    // WM_PAINT of a minimised dialog: the icon's background is erased (WM_ICONERASEBKGND) and `icon` drawn
+    // in the middle of the client area.
+    void PaintMinimisedIcon(HICON icon);
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
 };

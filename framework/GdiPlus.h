@@ -27,21 +27,8 @@ using Gdiplus::GpGraphics;
 using Gdiplus::GpImage;
 using Gdiplus::GpStatus;
 
-namespace traits {
-struct GdipGraphics {
-    static constexpr ResourceKind kKind = ResourceKind::GdipGraphics;
-    static GpGraphics* Invalid() noexcept { return nullptr; }
-    static void Close(GpGraphics* g) noexcept { gdip::GdipDeleteGraphics(g); }
-};
-struct GdipImage {
-    static constexpr ResourceKind kKind = ResourceKind::GdipImage;
-    static GpImage* Invalid() noexcept { return nullptr; }
-    static void Close(GpImage* image) noexcept { gdip::GdipDisposeImage(image); }
-};
-}  // namespace traits
-
-using UniqueGpGraphics = UniqueResource<GpGraphics*, traits::GdipGraphics>;
-using UniqueGpImage = UniqueResource<GpImage*, traits::GdipImage>;
+using UniqueGpGraphics = UniqueResource<GpGraphics*, &gdip::GdipDeleteGraphics, ResourceKind::GdipGraphics>;
+using UniqueGpImage = UniqueResource<GpImage*, &gdip::GdipDisposeImage, ResourceKind::GdipImage>;
 
 // Keeps GDI+ started for the lifetime of the object. Thread: create and destroy on the UI thread,
 // after every GDI+ object is gone.

@@ -27,6 +27,9 @@ public:
     // Number of resources of this kind currently held by owners, over all threads.
     static long Live(ResourceKind kind) noexcept;
     static void Add(ResourceKind kind, long delta) noexcept;
+    // The answer to a query for kind number `kind` (from another process): its live count, or -1 for a
+    // number that names no kind.
+    static long Query(unsigned long long kind) noexcept;
 };
 
 }  // namespace zep

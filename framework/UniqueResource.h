@@ -5,19 +5,21 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 #include "framework/ResourceCounter.h"
 
 namespace zep {
 
-template <typename T, typename Traits>
+// The owner of one resource of kind `Kind` whose handle type is T, closed with `Close`; `InvalidValue` is
+// the handle that stands for none (null, or -1 for a search handle).
+template <typename T, auto Close, ResourceKind Kind, std::intptr_t InvalidValue = 0>
 class UniqueResource {
 public:
     UniqueResource() noexcept = default;
     explicit UniqueResource(T value) noexcept : m_value(value) { Track(+1); }
     ~UniqueResource() { reset(); }
-
     UniqueResource(const UniqueResource&) = delete;
     UniqueResource& operator=(const UniqueResource&) = delete;
     UniqueResource(UniqueResource&& other) noexcept : m_value(other.release_untracked()) {}
@@ -30,8 +32,9 @@ public:
         return *this;
     }
 
+    static T Invalid() noexcept { return reinterpret_cast<T>(InvalidValue); }
     T get() const noexcept { return m_value; }
-    bool valid() const noexcept { return m_value != Traits::Invalid(); }
+    bool valid() const noexcept { return m_value != Invalid(); }
     explicit operator bool() const noexcept { return valid(); }
 
     // Gives up ownership without closing; the caller becomes responsible for the resource.
@@ -40,12 +43,11 @@ public:
         Track(-1);
         return release_untracked();
     }
-
-    void reset(T value = Traits::Invalid()) noexcept
+    void reset(T value = Invalid()) noexcept
     {
         if (valid()) {
             Track(-1);
-            Traits::Close(m_value);
+            Close(m_value);
         }
         m_value = value;
         Track(+1);
@@ -74,64 +76,21 @@ private:
     void Track(long delta) const noexcept
     {
         if (valid())
-            ResourceCounter::Add(Traits::kKind, delta);
+            ResourceCounter::Add(Kind, delta);
     }
-    T release_untracked() noexcept { return std::exchange(m_value, Traits::Invalid()); }
+    T release_untracked() noexcept { return std::exchange(m_value, Invalid()); }
 
-    T m_value = Traits::Invalid();
+    T m_value = Invalid();
 };
 
-namespace traits {
-struct KernelHandle {
-    static constexpr ResourceKind kKind = ResourceKind::KernelHandle;
-    static HANDLE Invalid() noexcept { return nullptr; }
-    static void Close(HANDLE h) noexcept { ::CloseHandle(h); }
-};
-struct FindHandle {
-    static constexpr ResourceKind kKind = ResourceKind::FindHandle;
-    static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) noexcept { ::FindClose(h); }
-};
-struct RegistryKey {
-    static constexpr ResourceKind kKind = ResourceKind::RegistryKey;
-    static HKEY Invalid() noexcept { return nullptr; }
-    static void Close(HKEY h) noexcept { ::RegCloseKey(h); }
-};
-struct GdiObject {
-    static constexpr ResourceKind kKind = ResourceKind::GdiObject;
-    static HGDIOBJ Invalid() noexcept { return nullptr; }
-    static void Close(HGDIOBJ h) noexcept { ::DeleteObject(h); }
-};
-struct MemoryDc {
-    static constexpr ResourceKind kKind = ResourceKind::MemoryDc;
-    static HDC Invalid() noexcept { return nullptr; }
-    static void Close(HDC h) noexcept { ::DeleteDC(h); }
-};
-struct GlobalMemory {
-    static constexpr ResourceKind kKind = ResourceKind::GlobalMemory;
-    static HGLOBAL Invalid() noexcept { return nullptr; }
-    static void Close(HGLOBAL h) noexcept { ::GlobalFree(h); }
-};
-struct Module {
-    static constexpr ResourceKind kKind = ResourceKind::Module;
-    static HMODULE Invalid() noexcept { return nullptr; }
-    static void Close(HMODULE h) noexcept { ::FreeLibrary(h); }
-};
-struct WindowsHook {
-    static constexpr ResourceKind kKind = ResourceKind::WindowsHook;
-    static HHOOK Invalid() noexcept { return nullptr; }
-    static void Close(HHOOK h) noexcept { ::UnhookWindowsHookEx(h); }
-};
-}  // namespace traits
-
-using UniqueHandle = UniqueResource<HANDLE, traits::KernelHandle>;
-using UniqueFindHandle = UniqueResource<HANDLE, traits::FindHandle>;
-using UniqueHkey = UniqueResource<HKEY, traits::RegistryKey>;
-using UniqueGdiObject = UniqueResource<HGDIOBJ, traits::GdiObject>;
-using UniqueMemoryDc = UniqueResource<HDC, traits::MemoryDc>;
-using UniqueHglobal = UniqueResource<HGLOBAL, traits::GlobalMemory>;
-using UniqueModule = UniqueResource<HMODULE, traits::Module>;
-using UniqueHook = UniqueResource<HHOOK, traits::WindowsHook>;
+using UniqueHandle = UniqueResource<HANDLE, &::CloseHandle, ResourceKind::KernelHandle>;
+using UniqueFindHandle = UniqueResource<HANDLE, &::FindClose, ResourceKind::FindHandle, -1>;
+using UniqueHkey = UniqueResource<HKEY, &::RegCloseKey, ResourceKind::RegistryKey>;
+using UniqueGdiObject = UniqueResource<HGDIOBJ, &::DeleteObject, ResourceKind::GdiObject>;
+using UniqueMemoryDc = UniqueResource<HDC, &::DeleteDC, ResourceKind::MemoryDc>;
+using UniqueHglobal = UniqueResource<HGLOBAL, &::GlobalFree, ResourceKind::GlobalMemory>;
+using UniqueModule = UniqueResource<HMODULE, &::FreeLibrary, ResourceKind::Module>;
+using UniqueHook = UniqueResource<HHOOK, &::UnhookWindowsHookEx, ResourceKind::WindowsHook>;
 
 // A window's device context, released (not deleted) to its window.
 class UniqueWindowDc {

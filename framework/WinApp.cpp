@@ -52,7 +52,7 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg)
         if (m_pMainWnd && hwnd == m_pMainWnd->GetSafeHwnd())
             break;
     }
-    return ProcessMessageFilter(msg);
+    return FALSE;
 }
 
 int CWinApp::Run()

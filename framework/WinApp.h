@@ -39,7 +39,6 @@ public:
     CWnd* m_pMainWnd = nullptr;
 
 protected:
-    virtual BOOL ProcessMessageFilter(MSG*) { return FALSE; }
     int m_nExitCode = 0;
 };
 

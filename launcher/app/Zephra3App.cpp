@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "launcher/app/Zephra3Dlg.h"
-#include "launcher/res/resource.h"
 #include "launcher/skin/PngDialog.h"
 #include "shared/ZepShared.h"
 
@@ -25,22 +24,20 @@ bool CZephra3App::InitInstance()
     m_gdiplus = std::make_unique<GdiplusSession>();
 
     m_pDockDlg = std::make_unique<CZephra3Dlg>();
-    CPngDialog& background = *m_pDockDlg->m_pPngDlg;
+    CPngDialog& background = *m_pDockDlg->Background();
     m_pMainWnd = &background;
 
     const UINT right[4] = {145, 146, 147, 148};
     const UINT left[4] = {162, 163, 164, 165};
     const UINT top[4] = {179, 180, 181, 182};
     const UINT bottom[4] = {196, 197, 198, 199};
-    if (!LoadEdgeImageSets(background, right, left, top, bottom))
+    if (!background.LoadEdgeImageSets(right, left, top, bottom))
         return false;
 
     // Creation runs both start-up stages. A launcher without its bar must not run on invisibly holding the
     // instance mutex (no later start could bring the dock up): start-up ends, and ExitInstance releases
     // what was made.
-    if (!background.Create(IDD_PNG_DIALOG, nullptr))
-        return false;
-    return m_pDockDlg->Create(IDD_ZEPHRA3_DIALOG, background) && m_pDockDlg->GetSafeHwnd() != nullptr;
+    return m_pDockDlg->CreateBar();
 }
 
 int CZephra3App::ExitInstance()

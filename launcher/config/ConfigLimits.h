@@ -4,16 +4,16 @@
 // Pure logic: no Windows headers.
 
 #include "launcher/config/CoordinatePair.h"
+#include "launcher/config/DockEdge.h"
 
 namespace zep {
 
 constexpr int kToolSlots = 10;
-constexpr int kDockEdges = 4;
 constexpr int kLayouts = 3;
 constexpr int kPositionKeys = 9;
 constexpr int kSettingButtons = 5;
 
-// Button places, [edge][layout - 1][key], in background-window pixels.
+// Button places, [EdgeIndex(edge)][layout - 1][key], in background-window pixels.
 using PositionTable = CoordinatePair[kDockEdges][kLayouts][kPositionKeys];
 
 }  // namespace zep

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "framework/UniqueResource.h"
-#include "launcher/dock/BarPlacement.h"
 
 namespace zep {
 namespace {
@@ -88,7 +87,7 @@ bool WriteDirectionValue(HKEY key, DWORD edge)
 
 CLaunchConfig::CLaunchConfig() noexcept
     : m_szAppName(), m_szAppName61(), m_LaunchEntry(), m_ptCtrlPos(), m_szInstallPath(), m_szInstallPath61(),
-      m_nDirection(0)
+      m_nDirection(DockEdge::Right)
 {
 }
 
@@ -140,10 +139,10 @@ void CLaunchConfig::ReadLaunchInfo()
 
         if (slot < kPositionKeys) {
             for (int layout = 1; layout <= kLayouts; ++layout) {
-                for (int edge = 0; edge < kDockEdges; ++edge) {
+                for (DockEdge edge : kAllDockEdges) {
                     wchar_t section[20];
-                    std::swprintf(section, 20, kPositionSections[edge], layout);
-                    m_ptCtrlPos[edge][layout - 1][slot] = ReadPair(file, section, key, L"0,0");
+                    std::swprintf(section, 20, kPositionSections[EdgeIndex(edge)], layout);
+                    m_ptCtrlPos[EdgeIndex(edge)][layout - 1][slot] = ReadPair(file, section, key, L"0,0");
                 }
             }
         }
@@ -164,7 +163,7 @@ bool CLaunchConfig::ReadRegistrySettings()
             if (::RegQueryValueExW(user.get(), kDirectionValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&edge),
                                    &bytes) == ERROR_SUCCESS &&
                 bytes == sizeof(edge)) {
-                m_nDirection = UsableDockEdge(static_cast<long>(static_cast<int>(edge)));
+                m_nDirection = StoredDockEdge(static_cast<long>(static_cast<int>(edge)));
             }
         }
     }
@@ -219,12 +218,12 @@ bool EnsureDirectionValue(int* edge)
     return true;
 }
 
-bool WriteDirection(int edge)
+bool WriteDirection(DockEdge edge)
 {
     UniqueHkey key;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, kUserKey, 0, kUserAccess, key.put()) != ERROR_SUCCESS)
         return false;
-    return WriteDirectionValue(key.get(), static_cast<DWORD>(edge));
+    return WriteDirectionValue(key.get(), static_cast<DWORD>(EdgeIndex(edge)));
 }
 
 void ReadSettingPositions(CoordinatePair (&places)[kSettingButtons])

@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include "launcher/config/ConfigLimits.h"
+#include "launcher/config/DockEdge.h"
 #include "launcher/config/LaunchEntry.h"
 
 namespace zep {
 
-// What the dock dialog keeps of the configuration (it holds one as a member).
+// What the dock dialog keeps of the configuration (it holds one as a member). Filled only by reading the
+// file and the registry; everyone else reads it.
 class CLaunchConfig {
 public:
     CLaunchConfig() noexcept;
@@ -22,19 +24,30 @@ public:
     // debug strings.
     void ReadLaunchInfo();
 
-    // Reads "Direction" into m_nDirection (unchanged when the per-user key cannot be opened; a stored value
-    // outside 0 to 3 reads as 0, the right edge, so that no per-edge table is indexed with it) and the
-    // install path of every slot and of the alternative tool (empty when missing, or longer than a path). Always true.
+    // Reads "Direction" (kept as it was when the per-user key cannot be opened; a stored number that names
+    // no edge reads as the right edge) and the install path of every slot and of the alternative tool
+    // (empty when missing, or longer than a path). Always true.
     bool ReadRegistrySettings();
 
+    // Section name of tool slot `slot` (0 to 9), and of the alternative tool for slot 6.
+    const wchar_t* AppName(int slot) const noexcept { return m_szAppName[slot]; }
+    const wchar_t* AlternativeAppName() const noexcept { return m_szAppName61; }
+    const LaunchEntry (&Entries() const noexcept)[kToolSlots] { return m_LaunchEntry; }
+    // [edge][layout - 1][key]: top-left of a button in background-window pixels.
+    const PositionTable& Positions() const noexcept { return m_ptCtrlPos; }
+    const wchar_t* InstallPath(int slot) const noexcept { return m_szInstallPath[slot]; }
+    const wchar_t* AlternativeInstallPath() const noexcept { return m_szInstallPath61; }
+    // The edge "Direction" named at the last read (the right edge before any).
+    DockEdge StoredEdge() const noexcept { return m_nDirection; }
+
+private:
     wchar_t m_szAppName[kToolSlots][kNameChars];
     wchar_t m_szAppName61[kPathChars];
     LaunchEntry m_LaunchEntry[kToolSlots];
-    // [edge][layout - 1][key]: top-left of a button in background-window pixels.
     PositionTable m_ptCtrlPos;
     wchar_t m_szInstallPath[kToolSlots][kPathChars];
     wchar_t m_szInstallPath61[kPathChars];
-    int m_nDirection;
+    DockEdge m_nDirection;
 };
 
 // The program-files folder (for a 32-bit program on 64-bit Windows, the 32-bit one). False and an empty
@@ -53,7 +66,7 @@ bool EnsureDirectionValue(int* edge);
 
 // Stores a new dock edge as REG_DWORD "Direction" in the existing per-user key. False when the key cannot be
 // opened or the value cannot be written.
-bool WriteDirection(int edge);
+bool WriteDirection(DockEdge edge);
 
 // The top-left corners of the settings dialog's five buttons, from section "Setting_Ctrl_Pos".
 void ReadSettingPositions(CoordinatePair (&places)[kSettingButtons]);

@@ -4,6 +4,7 @@
 // Pure logic: no Windows headers.
 
 #include "launcher/config/CoordinatePair.h"
+#include "launcher/config/DockEdge.h"
 #include "launcher/dock/BarPlacement.h"
 
 namespace zep {
@@ -12,10 +13,6 @@ namespace zep {
 // it show the background alone.
 constexpr int kForegroundInset = 215;
 constexpr int kForegroundShrink = 440;
-
-// Edges 0 (right) and 1 (left) give a vertical bar, 2 (top) and 3 (bottom) a horizontal one.
-constexpr bool IsDockEdge(int edge) { return edge >= 0 && edge <= 3; }
-constexpr bool IsVerticalEdge(int edge) { return edge == 0 || edge == 1; }
 
 // The foreground offsets of the dock dialog: its top-left against the background window's, and its size
 // against the background window's.
@@ -31,16 +28,15 @@ struct ForegroundOffsets {
     }
 };
 
-// The offsets for `edge`; false (and *offsets untouched) for an edge outside 0 to 3.
-bool ForegroundOffsetsForEdge(int edge, ForegroundOffsets* offsets) noexcept;
+ForegroundOffsets ForegroundOffsetsFor(DockEdge edge) noexcept;
 
 // A place of the position table (background-window pixels) in dock-dialog pixels: the inset is taken off
-// the coordinate along the bar. Only for edges 0 to 3.
-CoordinatePair ToDockDialogPoint(int edge, CoordinatePair backgroundPoint) noexcept;
+// the coordinate along the bar.
+CoordinatePair ToDockDialogPoint(DockEdge edge, CoordinatePair backgroundPoint) noexcept;
 
 // Where the window manager mirrors the dock dialog into a background window of `width` x `height` on
 // `edge`: the stretch the dock dialog covers, (0, 215, W, H - 225) on a vertical bar and (215, 0, W - 225,
-// H) on a horizontal one, in the background window's coordinates. False for an edge outside 0 to 3.
-bool MirrorDestination(int edge, int width, int height, WorkArea* rect) noexcept;
+// H) on a horizontal one, in the background window's coordinates.
+WorkArea MirrorDestination(DockEdge edge, int width, int height) noexcept;
 
 }  // namespace zep

@@ -1,106 +1,77 @@
 #include "launcher/dock/DockLayout.h"
 
 #include "launcher/config/LaunchConfig.h"
+#include "launcher/dock/DockButtons.h"
+#include "launcher/dock/DockGeometry.h"
 #include "launcher/dock/ToolPresence.h"
 #include "launcher/skin/CtrlDialog.h"
-#include "launcher/skin/ImageButton.h"
-#include "launcher/skin/PngDialog.h"
 
 namespace zep {
 
-CDockLayout::CDockLayout() noexcept : m_bInstalled{}, m_nGroupCount{} {}
+CDockLayout::CDockLayout(CCtrlDialog& bar, CDockButtons& buttons) noexcept
+    : m_bar(bar), m_buttons(buttons), m_bInstalled{}, m_nGroupCount{}
+{
+}
 
-void CDockLayout::DetectTools(CLaunchConfig& config, CPngDialog& background)
+void CDockLayout::DetectTools(CLaunchConfig& config)
 {
     config.ReadRegistrySettings();
 
     bool slotPathExists[kPresenceSlots];
     for (int slot = 0; slot < kPresenceSlots; ++slot)
-        slotPathExists[slot] = InstallPathExists(config.m_szInstallPath[slot]);
+        slotPathExists[slot] = InstallPathExists(config.InstallPath(slot));
     const bool alternativePathExists =
-        !slotPathExists[kAlternativeSlot] && InstallPathExists(config.m_szInstallPath61);
+        !slotPathExists[kAlternativeSlot] && InstallPathExists(config.AlternativeInstallPath());
     SetPresenceFlags(slotPathExists, alternativePathExists, m_bInstalled);
     CountSlotGroups(m_bInstalled, m_nGroupCount);
-
-    SetBackgroundLayout(background, config.m_nDirection, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2]);
 }
 
-void CDockLayout::LayoutButtons(int edge, const CLaunchConfig& config, CImageButton* const (&buttons)[kDockButtons])
+void CDockLayout::SetBackgroundLayout(DockEdge edge)
 {
-    const LayoutPlan plan = PlanButtonLayout(edge, m_bInstalled, m_nGroupCount, config.m_ptCtrlPos);
-
-    for (int n = 0; n < kDockButtons; ++n) {
-        if (buttons[n] != nullptr && plan.pictureId[n] >= 0)
-            buttons[n]->LoadButtonImage(static_cast<UINT>(plan.pictureId[n]));
-    }
-
-    for (int n = 0; n < kDockButtons; ++n) {
-        const HWND button = buttons[n] != nullptr ? buttons[n]->GetSafeHwnd() : nullptr;
-        if (button == nullptr)
-            continue;
-        const ButtonStep& step = plan.step[n];
-        switch (step.action) {
-        case ButtonAction::Place:
-            ::SetWindowPos(button, HWND_TOP, step.x, step.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-            break;
-        case ButtonAction::Hide:
-            ::ShowWindow(button, SW_HIDE);
-            break;
-        case ButtonAction::Keep:
-            break;
-        }
-    }
+    if (CPngDialog* background = m_bar.Background())
+        background->SetBackgroundLayout(edge, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2]);
 }
 
-void CDockLayout::SetForegroundOffsets(CCtrlDialog& dialog, int offsetX, int offsetY, int widthChange,
-                                       int heightChange)
+void CDockLayout::SetForegroundOffsets(DockEdge edge)
 {
-    dialog.m_ptOffset = POINT{offsetX, offsetY};
-    dialog.m_sizeExtra = SIZE{widthChange, heightChange};
-    if (dialog.m_pPngDlg != nullptr)
-        dialog.m_pPngDlg->m_ptCompanionOffset = POINT{offsetX, offsetY};
+    const ForegroundOffsets offsets = ForegroundOffsetsFor(edge);
+    m_bar.SetForegroundOffsets(POINT{offsets.offsetX, offsets.offsetY}, SIZE{offsets.widthChange, offsets.heightChange});
 }
 
-void CDockLayout::SetBackgroundLayout(CPngDialog& background, int edge, int first, int second, int third)
+void CDockLayout::LayoutButtons(DockEdge edge, const CLaunchConfig& config)
 {
-    background.m_nStateEdge = edge;
-    background.m_nStateCounts[0] = first;
-    background.m_nStateCounts[1] = second;
-    background.m_nStateCounts[2] = third;
+    m_buttons.LayOut(PlanButtonLayout(edge, m_bInstalled, m_nGroupCount, config.Positions()));
 }
 
-void CDockLayout::MoveBarPair(CCtrlDialog& dialog, int x, int y, int width, int height, UINT flags)
+void CDockLayout::ComposeBar(DockEdge edge, BYTE alpha)
 {
-    if ((flags & kMoveDialog) != 0) {
-        ::SetWindowPos(dialog.GetSafeHwnd(), HWND_TOP, x + dialog.m_ptOffset.x, y + dialog.m_ptOffset.y,
-                       width + dialog.m_sizeExtra.cx, height + dialog.m_sizeExtra.cy, flags & ~kMoveDialog);
-    }
-    if (dialog.m_pPngDlg != nullptr)
-        ::SetWindowPos(dialog.m_pPngDlg->GetSafeHwnd(), dialog.GetSafeHwnd(), x, y, width, height, SWP_NOSIZE);
+    if (CPngDialog* background = m_bar.Background())
+        background->UpdateEdgeBackground(edge, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2], alpha);
 }
 
-LRESULT CDockLayout::RebuildBar(CLaunchConfig& config, CCtrlDialog& dialog,
-                                CImageButton* const (&buttons)[kDockButtons])
+void CDockLayout::MirrorButtonLayer(DockEdge edge)
 {
-    CPngDialog* const background = dialog.m_pPngDlg;
-    if (background == nullptr)
-        return 0;
-    ::ShowWindow(background->GetSafeHwnd(), SW_HIDE);
-    ::ShowWindow(dialog.GetSafeHwnd(), SW_HIDE);
+    CPngDialog* background = m_bar.Background();
+    if (!background)
+        return;
+    const SIZE size = background->CompositionSize();
+    const WorkArea area = MirrorDestination(edge, size.cx, size.cy);
+    m_mirror.Mirror(*background, m_bar, RECT{area.left, area.top, area.right, area.bottom});
+}
 
-    // The bar stays on the edge it runs on: a "Direction" written by another program takes effect at the
-    // next start (or the next edge change), not half-way here.
-    const int edge = config.m_nDirection;
-    DetectTools(config, *background);
-    config.m_nDirection = edge;
-    SetBackgroundLayout(*background, edge, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2]);
-    LayoutButtons(config.m_nDirection, config, buttons);
-    background->UpdateEdgeBackground(config.m_nDirection, m_nGroupCount[0], m_nGroupCount[1], m_nGroupCount[2],
-                                     255);
-
-    ::ShowWindow(background->GetSafeHwnd(), SW_SHOW);
-    ::ShowWindow(dialog.GetSafeHwnd(), SW_SHOW);
-    return 0;
+void CDockLayout::RebuildBar(DockEdge edge, CLaunchConfig& config)
+{
+    CPngDialog* background = m_bar.Background();
+    if (!background)
+        return;
+    ::ShowWindow(*background, SW_HIDE);
+    ::ShowWindow(m_bar, SW_HIDE);
+    DetectTools(config);
+    SetBackgroundLayout(edge);
+    LayoutButtons(edge, config);
+    ComposeBar(edge, 255);
+    ::ShowWindow(*background, SW_SHOW);
+    ::ShowWindow(m_bar, SW_SHOW);
 }
 
 }  // namespace zep

@@ -1,64 +1,61 @@
 #pragma once
 
-// Which tools are present and where the dock's 13 buttons go on each edge; moving and rebuilding the bar
-// (the dock dialog over its background window).
-// The dock dialog holds one of these beside its configuration and passes itself, the configuration and its
-// button array to the operations; they can as well be used on any dialog pair.
+// The layout of the bar: which tools are present, the bar background composed for them, how the dock
+// dialog sits on its background window, where the 13 buttons go on each edge, and the mirror of the button
+// layer. It rebuilds the bar when the installed tools change.
 // Thread: user-interface thread only.
 
 #include <windows.h>
 
+#include "launcher/config/DockEdge.h"
 #include "launcher/dock/LayoutPlan.h"
 #include "launcher/dock/ToolGroups.h"
+#include "launcher/skin/ButtonLayerMirror.h"
 
 namespace zep {
 
 class CCtrlDialog;
-class CImageButton;
+class CDockButtons;
 class CLaunchConfig;
-class CPngDialog;
 
 class CDockLayout {
 public:
-    CDockLayout() noexcept;
+    // The dock dialog `bar` (with its background window) and its buttons; both outlive this object.
+    CDockLayout(CCtrlDialog& bar, CDockButtons& buttons) noexcept;
+    CDockLayout(const CDockLayout&) = delete;
+    CDockLayout& operator=(const CDockLayout&) = delete;
 
-    // Reads the registry settings into `config` (dock edge and install paths), sets m_bInstalled and
-    // m_nGroupCount from which install paths exist, and hands config.m_nDirection and the three counts to
-    // the background window (SetBackgroundLayout). The background is not repainted.
-    void DetectTools(CLaunchConfig& config, CPngDialog& background);
+    // Reads the registry settings into `config` (stored edge and install paths) and finds out from the
+    // install paths which tools are present and how many in each group.
+    void DetectTools(CLaunchConfig& config);
 
+    // The background window's bar layout: `edge` and the group counts, composed by its next repaint.
+    void SetBackgroundLayout(DockEdge edge);
+    // Where the dock dialog sits on its background window on `edge`. Nothing moves.
+    void SetForegroundOffsets(DockEdge edge);
     // Gives each button its picture for `edge` and places the present tools' buttons and the settings and
-    // hide buttons (at the top of their siblings, shown, size kept) from config.m_ptCtrlPos; the other
-    // buttons are hidden. An edge outside 0 to 3 changes no picture and places nothing. `buttons` is
-    // indexed by control identifier - 1000; null entries are skipped.
-    void LayoutButtons(int edge, const CLaunchConfig& config, CImageButton* const (&buttons)[kDockButtons]);
+    // hide buttons from the configuration's position table; the other buttons are hidden.
+    void LayoutButtons(DockEdge edge, const CLaunchConfig& config);
+    // Composes the bar background of `edge` for the group counts at `alpha`.
+    void ComposeBar(DockEdge edge, BYTE alpha);
+    // Mirrors the dock dialog into the background window over the stretch it covers on `edge`, where the
+    // window manager composes the screen.
+    void MirrorButtonLayer(DockEdge edge);
 
-    // Stores the foreground offsets in `dialog` (m_ptOffset, m_sizeExtra) and the offset pair in its
-    // background window (m_ptCompanionOffset). Nothing is moved.
-    static void SetForegroundOffsets(CCtrlDialog& dialog, int offsetX, int offsetY, int widthChange,
-                                     int heightChange);
+    // The answer to a change of the machine key: hides the bar's two windows, detects the tools again
+    // (the registry only; the launch configuration file is not read again), lays the buttons out and
+    // composes the bar for `edge` at full opacity, and shows both windows where they are.
+    void RebuildBar(DockEdge edge, CLaunchConfig& config);
 
-    // Stores the edge and the three group counts from which the background window composes its skin
-    // whenever it repaints itself.
-    static void SetBackgroundLayout(CPngDialog& background, int edge, int first, int second, int third);
+    // The presence flags (0 or 1) of buttons 1000 to 1010.
+    const int (&Installed() const noexcept)[kPresenceFlags] { return m_bInstalled; }
+    // The present tools of each group (0 to 3), which is also the group's layout number.
+    const int (&GroupCounts() const noexcept)[kSlotGroups] { return m_nGroupCount; }
 
-    // Marker bit of MoveBarPair's flags: move and size the dialog itself first.
-    static constexpr UINT kMoveDialog = 0x8000;
-
-    // Moves a dialog pair; (x, y) is the background window's new screen position. With kMoveDialog in
-    // `flags`, the dialog first goes to (x, y) plus its offset, sized (width, height) plus its size change,
-    // to the top of the Z order, with the remaining flags. In every case the background window then goes
-    // to (x, y) directly behind the dialog, keeping its size (its own move handling makes the dialog
-    // follow).
-    static void MoveBarPair(CCtrlDialog& dialog, int x, int y, int width, int height, UINT flags);
-
-    // The answer to a change of the machine key: hides the background window and the dialog, detects the
-    // tools again (registry only; the launch configuration file is not read again), lays the buttons out
-    // for the edge config.m_nDirection held before (a changed "Direction" value is not taken over),
-    // composes the skin at full opacity and shows both windows where they are.
-    // Returns 0, the message result.
-    LRESULT RebuildBar(CLaunchConfig& config, CCtrlDialog& dialog, CImageButton* const (&buttons)[kDockButtons]);
-
+private:
+    CCtrlDialog& m_bar;
+    CDockButtons& m_buttons;
+    CButtonLayerMirror m_mirror;
     int m_bInstalled[kPresenceFlags];
     int m_nGroupCount[kSlotGroups];
 };

@@ -1,7 +1,6 @@
 #include "launcher/dock/DockStateMachine.h"
 
-#include "launcher/dock/LayoutPlan.h"
-#include "launcher/dock/SlideStep.h"
+#include "launcher/skin/PanelContent.h"
 
 namespace zep {
 
@@ -29,31 +28,21 @@ DockCommands DockStateMachine::Hide() noexcept
     return commands;
 }
 
-void DockStateMachine::SlideStepBegins(int code) noexcept
+void DockStateMachine::BlockingSlideStepped(Slide slide, bool final) noexcept
 {
-    if (IsSlideCode(code))
-        m_nAnimState = Moving;
-}
-
-void DockStateMachine::BlockingSlideStepped(int code, bool final) noexcept
-{
-    if (!IsSlideCode(code))
-        return;
     m_nAnimState = Moving;
     if (final)
-        m_nAnimState = IsRevealCode(code) ? Shown : Hidden;
+        m_nAnimState = slide.reveal ? Shown : Hidden;
 }
 
-DockCommands DockStateMachine::SlideTicked(int code, bool final) noexcept
+DockCommands DockStateMachine::SlideTicked(Slide slide, bool final) noexcept
 {
     DockCommands commands;
-    if (!IsSlideCode(code))
-        return commands;
-    BlockingSlideStepped(code, final);
+    BlockingSlideStepped(slide, final);
     if (final) {
-        commands.killSlideTimer = code;
-        commands.enableButtons = IsRevealCode(code);
-        commands.hideBar = !IsRevealCode(code);
+        commands.killSlideTimer = slide;
+        commands.enableButtons = slide.reveal;
+        commands.hideBar = !slide.reveal;
     }
     return commands;
 }
@@ -61,7 +50,7 @@ DockCommands DockStateMachine::SlideTicked(int code, bool final) noexcept
 DockCommands DockStateMachine::HoverReported(int control, long lParam) noexcept
 {
     DockCommands commands;
-    if (m_nAnimState != Shown || control == kSettingsButton || control == kHideButton)
+    if (m_nAnimState != Shown || control == ControlId(DockButton::Settings) || control == ControlId(DockButton::Hide))
         return commands;
 
     if (lParam != 0) {
@@ -81,25 +70,25 @@ DockCommands DockStateMachine::HoverReported(int control, long lParam) noexcept
         return commands;
     m_nLastHoverId = control;
     m_bHoverRearm = false;
+    const std::optional<DockButton> button = ToDockButton(control);
+    const bool describes = button && HasCard(*button);
     if (!PanelOpen()) {
         // Only tool buttons report while no panel is open (the panel's own buttons exist only with it);
         // anything else would describe nothing.
-        if (control >= kFirstDockButtonId && control <= kCombinedButton) {
+        if (describes) {
             commands.panel = PanelCommand::Open;
-            commands.panelControl = control;
-            m_nPanelSlot = control - kFirstDockButtonId;
+            commands.panelButton = *button;
+            m_cardButton = *button;
         }
         return commands;
     }
     commands.panelTimer = PanelTimerCommand::Kill;
     if (control == kPanelLeftButton || control == kPanelRightButton)
         return commands;
-    if (control - kFirstDockButtonId == m_nPanelSlot)
-        return commands;
-    if (control >= kFirstDockButtonId && control <= kCombinedButton) {
+    if (describes && *button != *m_cardButton) {
         commands.panel = PanelCommand::Retarget;
-        commands.panelControl = control;
-        m_nPanelSlot = control - kFirstDockButtonId;
+        commands.panelButton = *button;
+        m_cardButton = *button;
     }
     return commands;
 }
@@ -110,7 +99,7 @@ DockCommands DockStateMachine::CloseCardAtOnce() noexcept
     if (PanelOpen()) {
         commands.panelTimer = PanelTimerCommand::Kill;
         commands.panel = PanelCommand::CloseAtOnce;
-        m_nPanelSlot = kNoPanel;
+        m_cardButton.reset();
     }
     return commands;
 }
@@ -121,7 +110,7 @@ DockCommands DockStateMachine::PanelTimerTicked() noexcept
     commands.panelTimer = PanelTimerCommand::Kill;
     if (PanelOpen()) {
         commands.panel = PanelCommand::CloseWithFade;
-        m_nPanelSlot = kNoPanel;
+        m_cardButton.reset();
     }
     return commands;
 }

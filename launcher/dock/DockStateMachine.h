@@ -5,16 +5,13 @@
 // feeds it every event and carries out the commands it answers with; the machine never touches a window.
 // Thread: user-interface thread only (like every event it is fed).
 
+#include <optional>
+
+#include "launcher/config/DockButton.h"
 #include "launcher/dock/DockState.h"
-#include "launcher/skin/PanelContent.h"
+#include "launcher/dock/SlideStep.h"
 
 namespace zep {
-
-// Identifier of the timer that closes the panel once the pointer has left the last hovered button.
-constexpr unsigned kPanelCloseTimer = 40;  // IDT_PANEL_CLOSE
-constexpr unsigned kPanelCloseDelayMs = 2000;
-
-constexpr int kNoSlideTimer = -1;
 
 enum class PanelTimerCommand {
     Keep,
@@ -24,8 +21,8 @@ enum class PanelTimerCommand {
 
 enum class PanelCommand {
     None,
-    Open,            // OpenDescriptionPanel(panelControl)
-    Retarget,        // RetargetDescriptionPanel(panelControl)
+    Open,            // OpenDescriptionPanel(panelButton)
+    Retarget,        // RetargetDescriptionPanel(panelButton)
     CloseWithFade,   // CloseDescriptionPanel(true)
     CloseAtOnce,     // CloseDescriptionPanel(false)
 };
@@ -41,9 +38,9 @@ struct DockCommands {
     bool startHide = false;
     PanelTimerCommand panelTimer = PanelTimerCommand::Keep;
     PanelCommand panel = PanelCommand::None;
-    int panelControl = 0;
+    DockButton panelButton = DockButton::Tool0;
     bool hideBar = false;
-    int killSlideTimer = kNoSlideTimer;  // the timer of the slide that ended
+    std::optional<Slide> killSlideTimer;  // the timer of the slide that ended
     bool enableButtons = false;
 };
 
@@ -64,15 +61,16 @@ public:
 
     // A slide step is about to move the bar: from here on the bar is Moving, so nothing takes the move
     // for a bar knocked off its place. Call before every step, timer-driven or blocking.
-    void SlideStepBegins(int code) noexcept;
-    // One step of the slide driven by timer `code` (10 x edge + 0 hide / + 1 reveal); `final` when it
-    // was the slide's last placement. The bar is Moving from the first step on; the last step of a
-    // reveal shows it, that of a hide hides it.
-    DockCommands SlideTicked(int code, bool final) noexcept;
+    void SlideStepBegins() noexcept { m_nAnimState = Moving; }
+    // One step of the timer-driven `slide`; `final` when it was the slide's last placement. The bar is
+    // Moving from the first step on; the last step of a reveal shows it, that of a hide hides it.
+    DockCommands SlideTicked(Slide slide, bool final) noexcept;
     // One step of a blocking slide: the same states, but it shows, hides, enables and kills nothing.
-    void BlockingSlideStepped(int code, bool final) noexcept;
+    void BlockingSlideStepped(Slide slide, bool final) noexcept;
 
-    // WM_BUTTON_HOVER: `control` reports the pointer over it (`lParam` 0) or not (1).
+    // WM_BUTTON_HOVER: `control` reports the pointer over it (`lParam` 0) or not (1). Any number may
+    // arrive here (the message can come from any program); only the bar's tool buttons and the card's
+    // "OK" buttons ever count.
     DockCommands HoverReported(int control, long lParam) noexcept;
 
     // IDT_PANEL_CLOSE ticked: it is killed and the panel closes with a fade.
@@ -86,19 +84,17 @@ public:
 
     // The panel is gone without a command of this machine (it could not be created, or a tool command
     // closed it).
-    void PanelClosed() noexcept { m_nPanelSlot = kNoPanel; }
+    void PanelClosed() noexcept { m_cardButton.reset(); }
 
     void SettingsOpened() noexcept { m_bSettingsOpen = true; }
     void SettingsClosed() noexcept { m_bSettingsOpen = false; }
 
     DockState State() const noexcept { return m_nAnimState; }
-    bool PanelOpen() const noexcept { return m_nPanelSlot != kNoPanel; }
-    // The slot the panel shows (control identifier - 1000); meaningful only while PanelOpen().
-    int PanelSlot() const noexcept { return m_nPanelSlot; }
+    bool PanelOpen() const noexcept { return m_cardButton.has_value(); }
+    // The button whose card the panel shows; none while no panel is open.
+    std::optional<DockButton> PanelButton() const noexcept { return m_cardButton; }
 
 private:
-    static constexpr int kNoPanel = -1;
-
     DockCommands Hide() noexcept;
 
     DockState m_nAnimState = Hidden;
@@ -106,7 +102,7 @@ private:
     // report on every repaint, so only its first hot report after its normal report counts.
     bool m_bHoverRearm = true;
     int m_nLastHoverId = 0;
-    int m_nPanelSlot = kNoPanel;
+    std::optional<DockButton> m_cardButton;
     bool m_bSettingsOpen = false;
 };
 

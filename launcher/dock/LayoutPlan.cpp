@@ -7,69 +7,65 @@ namespace zep {
 namespace {
 
 constexpr int kKeysPerGroup = 3;
+constexpr int kSettingsKey = 7;  // of layout 1
+constexpr int kHideKey = 8;
 
 struct GroupWalk {
     int group;
     int firstKey;
-    int firstButton;  // index into the plan
-    int lastButton;
+    DockButton firstButton;
+    DockButton lastButton;
 };
 
 constexpr GroupWalk kGroupWalks[kSlotGroups] = {
-    {0, 0, 0, 2},
-    {1, 3, 3, 5},
-    {2, 6, 6, 10},
+    {0, 0, DockButton::Tool0, DockButton::Tool2},
+    {1, 3, DockButton::Tool3, DockButton::Tool5},
+    {2, 6, DockButton::Tool6, DockButton::Combined},
 };
 
-bool ButtonShowsTool(int button, const int (&installed)[kPresenceFlags])
+bool ButtonShowsTool(DockButton button, const int (&installed)[kPresenceFlags])
 {
-    if (installed[button] == 0)
+    // The presence flags follow the button order up to the combined button.
+    if (installed[ButtonIndex(button)] == 0)
         return false;
     // The combined button stands in for both of its slots.
-    return !((button == 8 || button == 9) && installed[kCombinedFlag] != 0);
+    return !((button == DockButton::Tool8 || button == DockButton::Tool9) && installed[kCombinedFlag] != 0);
 }
 
-ButtonStep PlaceAt(int edge, CoordinatePair backgroundPoint)
+ButtonStep PlaceAt(DockEdge edge, CoordinatePair backgroundPoint)
 {
     const CoordinatePair p = ToDockDialogPoint(edge, backgroundPoint);
-    return ButtonStep{ButtonAction::Place, p.x, p.y};
+    return ButtonStep{true, p.x, p.y};
 }
 
 }  // namespace
 
-LayoutPlan PlanButtonLayout(int edge, const int (&installed)[kPresenceFlags], const int (&groupCount)[kSlotGroups],
-                            const PositionTable& positions) noexcept
+LayoutPlan PlanButtonLayout(DockEdge edge, const int (&installed)[kPresenceFlags],
+                            const int (&groupCount)[kSlotGroups], const PositionTable& positions) noexcept
 {
+    static_assert(kPresenceFlags == ButtonIndex(DockButton::Combined) + 1, "a presence flag per button with a tool");
+    const auto& table = positions[EdgeIndex(edge)];
     LayoutPlan plan{};
-    const bool validEdge = IsDockEdge(edge);
     for (int n = 0; n < kDockButtons; ++n) {
-        plan.pictureId[n] = validEdge ? ButtonPictureId(edge, kFirstDockButtonId + n) : -1;
-        plan.step[n] = ButtonStep{ButtonAction::Keep, 0, 0};
+        plan.pictureId[n] = ButtonPictureId(edge, DockButtonAt(n));
+        plan.step[n] = ButtonStep{false, 0, 0};
     }
 
     for (const GroupWalk& walk : kGroupWalks) {
         const int layout = groupCount[walk.group];
         int key = walk.firstKey;
-        for (int button = walk.firstButton; button <= walk.lastButton; ++button) {
-            if (!ButtonShowsTool(button, installed)) {
-                plan.step[button] = ButtonStep{ButtonAction::Hide, 0, 0};
+        for (int n = ButtonIndex(walk.firstButton); n <= ButtonIndex(walk.lastButton); ++n) {
+            if (!ButtonShowsTool(DockButtonAt(n), installed))
                 continue;
-            }
-            if (!validEdge)
+            if (layout < 1 || layout > kKeysPerGroup || key >= walk.firstKey + layout)
                 continue;
-            if (layout < 1 || layout > kKeysPerGroup || key >= walk.firstKey + layout) {
-                plan.step[button] = ButtonStep{ButtonAction::Hide, 0, 0};
-                continue;
-            }
-            plan.step[button] = PlaceAt(edge, positions[edge][layout - 1][key]);
+            plan.step[n] = PlaceAt(edge, table[layout - 1][key]);
             ++key;
         }
     }
 
-    if (validEdge) {
-        plan.step[kSettingsButton - kFirstDockButtonId] = PlaceAt(edge, positions[edge][0][7]);
-        plan.step[kHideButton - kFirstDockButtonId] = PlaceAt(edge, positions[edge][0][8]);
-    }
+    plan.step[ButtonIndex(DockButton::Settings)] = PlaceAt(edge, table[0][kSettingsKey]);
+    plan.step[ButtonIndex(DockButton::Hide)] = PlaceAt(edge, table[0][kHideKey]);
     return plan;
 }
 

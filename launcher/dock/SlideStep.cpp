@@ -10,36 +10,39 @@ constexpr int kFinalStretch = 20;
 
 }  // namespace
 
-bool ShownBarPosition(int edge, const WorkArea& workArea, int screenWidth, int screenHeight,
-                      CoordinatePair* position) noexcept
+CoordinatePair ShownBarPosition(DockEdge edge, const WorkArea& workArea, int screenWidth, int screenHeight) noexcept
 {
-    return BarPositionAgainstEdge(edge, workArea, kShownInside, screenWidth, screenHeight, position);
+    return BarPositionAgainstEdge(edge, workArea, kShownInside, screenWidth, screenHeight);
 }
 
-bool SlideStep(int code, CoordinatePair current, const WorkArea& workArea, int screenWidth, int screenHeight,
-               SlideMove* move) noexcept
+std::optional<Slide> SlideOfTimer(unsigned long long timerId) noexcept
 {
-    if (!IsSlideCode(code))
-        return false;
-    const int edge = code / 10;
-    const bool reveal = IsRevealCode(code);
-    CoordinatePair targetPoint;
-    if (reveal ? !ShownBarPosition(edge, workArea, screenWidth, screenHeight, &targetPoint)
-               : !ParkedBarPosition(edge, screenWidth, screenHeight, &targetPoint))
-        return false;
+    for (DockEdge edge : kAllDockEdges) {
+        for (const Slide slide : {HideSlide(edge), RevealSlide(edge)}) {
+            if (SlideTimerId(slide) == timerId)
+                return slide;
+        }
+    }
+    return std::nullopt;
+}
+
+SlideMove SlideStep(Slide slide, CoordinatePair current, const WorkArea& workArea, int screenWidth,
+                    int screenHeight) noexcept
+{
+    const CoordinatePair targetPoint = slide.reveal ? ShownBarPosition(slide.edge, workArea, screenWidth, screenHeight)
+                                                    : ParkedBarPosition(slide.edge, screenWidth, screenHeight);
 
     // Hiding moves away from the screen: toward larger coordinates at the right and bottom edges.
-    const bool alongX = edge == 0 || edge == 1;
-    const bool increasing = (edge == 0 || edge == 3) != reveal;
+    const bool alongX = IsVertical(slide.edge);
+    const bool increasing = IsFarEdge(slide.edge) != slide.reveal;
     const int target = alongX ? targetPoint.x : targetPoint.y;
     const int p = alongX ? current.x : current.y;
     const int remaining = increasing ? target - p : p - target;
     const bool final = remaining <= kFinalStretch;
     const int next = final ? target : (increasing ? p + kStepPixels : p - kStepPixels);
-    move->position = current;
-    (alongX ? move->position.x : move->position.y) = next;
-    move->final = final;
-    return true;
+    SlideMove move{current, final};
+    (alongX ? move.position.x : move.position.y) = next;
+    return move;
 }
 
 }  // namespace zep

@@ -1,6 +1,8 @@
 #include "launcher/settings/SettingDlg.h"
 
 #include "launcher/config/LaunchConfig.h"
+#include "launcher/res/resource.h"
+#include "launcher/skin/PairFader.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
@@ -8,13 +10,13 @@ namespace {
 
 constexpr int kFirstButtonId = 2001;
 constexpr int kCloseButtonId = 2005;
+constexpr UINT kPanelPicture = 300;
 constexpr UINT kFirstButtonPicture = 301;
+
 // The edge each of the buttons 2001 to 2004 picks: bottom, top, left, right.
-constexpr int kPickedEdge[] = {3, 2, 1, 0};
+constexpr DockEdge kPickedEdge[] = {DockEdge::Bottom, DockEdge::Top, DockEdge::Left, DockEdge::Right};
 
 }  // namespace
-
-CSettingDlg::CSettingDlg() noexcept : m_ptSetting{0, 0}, m_hOwnerWnd(nullptr), m_ptButtons{} {}
 
 CSettingDlg::~CSettingDlg()
 {
@@ -22,13 +24,41 @@ CSettingDlg::~CSettingDlg()
         button.reset();
 }
 
+bool CSettingDlg::Open(HWND owner, POINT place, std::function<void()> help)
+{
+    m_hOwnerWnd = owner;
+    m_ptSetting = place;
+    SetHelpHandler(std::move(help));
+    if (CPngDialog* background = Background())
+        background->LoadPicture(kPanelPicture);
+    if (!CreatePair(IDD_SETTING_DIALOG)) {
+        DestroyWindow();
+        return false;
+    }
+    CPairFader::FadeIn(*this, owner);
+    return true;
+}
+
+void CSettingDlg::Close()
+{
+    CPairFader::FadeOut(*this, m_hOwnerWnd);
+    DestroyWindow();
+}
+
+void CSettingDlg::MoveTo(POINT place)
+{
+    m_ptSetting = place;
+    if (CPngDialog* background = Background())
+        ::SetWindowPos(*background, m_hWnd, place.x, place.y, 0, 0, SWP_NOSIZE);
+}
+
 BOOL CSettingDlg::OnInitDialog()
 {
     CCtrlDialog::OnInitDialog();  // tool window, tooltips
     ReadSettingPositions(m_ptButtons);
-    if (m_pPngDlg) {
-        m_pPngDlg->m_bDragEnabled = false;
-        ::SetWindowPos(*m_pPngDlg, m_hWnd, m_ptSetting.x, m_ptSetting.y, 0, 0, SWP_NOSIZE);
+    if (CPngDialog* background = Background()) {
+        background->SetDragEnabled(false);
+        ::SetWindowPos(*background, m_hWnd, m_ptSetting.x, m_ptSetting.y, 0, 0, SWP_NOSIZE);
     }
     for (int i = 0; i < kSettingButtons; ++i) {
         auto button = std::make_unique<CImageButton>();
@@ -54,7 +84,7 @@ bool CSettingDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     if (message == WM_SETTINGCHANGE) {
         *result = Default();
         // A setting change can leave the panel half transparent; the colour key alone shows it whole.
-        ::SetLayeredWindowAttributes(m_hWnd, m_crKey, 0, LWA_COLORKEY);
+        ResetLayerAlpha();
         return true;
     }
     return CCtrlDialog::OnWndMsg(message, wParam, lParam, result);
@@ -72,7 +102,7 @@ bool CSettingDlg::OnCommand(WPARAM wParam, LPARAM)
         // button's click is still being handled on this panel's and the button's stack.
         ::PostMessageW(m_hOwnerWnd, WM_SETTING_CLOSE, 0, 0);
     } else {
-        ::SendMessageW(m_hOwnerWnd, WM_DIRECTION_CHANGE, 0, kPickedEdge[id - kFirstButtonId]);
+        ::SendMessageW(m_hOwnerWnd, WM_DIRECTION_CHANGE, 0, EdgeIndex(kPickedEdge[id - kFirstButtonId]));
     }
     return true;
 }

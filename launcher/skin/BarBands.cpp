@@ -5,49 +5,29 @@ namespace {
 
 // Along the bar: the first group at the bottom (vertical) or left (horizontal), the third at the top or
 // right. Width across the bar is the bar's thickness, 133 pixels.
-constexpr BarBand kVerticalBands[kBarBandCount] = {
+constexpr std::array<BarBand, kBarBandCount> kVerticalBands = {{
     {0, 621, 133, 419, 0},
     {0, 415, 133, 206, 1},
     {0, 0, 133, 415, 2},
-};
-constexpr BarBand kHorizontalBands[kBarBandCount] = {
+}};
+constexpr std::array<BarBand, kBarBandCount> kHorizontalBands = {{
     {0, 0, 419, 133, 0},
     {419, 0, 206, 133, 1},
     {625, 0, 415, 133, 2},
-};
+}};
 
 }  // namespace
 
-BarOrientation BarOrientationOf(int edge)
+std::array<BarBand, kBarBandCount> BarBandsOf(DockEdge edge) noexcept
 {
-    switch (edge) {
-    case 0:
-    case 1:
-        return BarOrientation::Vertical;
-    case 2:
-    case 3:
-        return BarOrientation::Horizontal;
-    default:
-        return BarOrientation::None;
-    }
+    return IsVertical(edge) ? kVerticalBands : kHorizontalBands;
 }
 
-bool GetBarBands(int edge, BarBand (&bands)[kBarBandCount])
+int BarBackgroundIndex(DockEdge edge, int sockets) noexcept
 {
-    const BarOrientation orientation = BarOrientationOf(edge);
-    if (orientation == BarOrientation::None)
-        return false;
-    const BarBand* source = orientation == BarOrientation::Vertical ? kVerticalBands : kHorizontalBands;
-    for (int i = 0; i < kBarBandCount; ++i)
-        bands[i] = source[i];
-    return true;
-}
-
-int BarBackgroundIndex(int edge, int sockets)
-{
-    if (BarOrientationOf(edge) == BarOrientation::None || sockets < 0 || sockets >= kBackgroundVariants)
+    if (sockets < 0 || sockets >= kBackgroundVariants)
         return -1;
-    return kBackgroundVariants * edge + sockets;
+    return kBackgroundVariants * EdgeIndex(edge) + sockets;
 }
 
 }  // namespace zep

@@ -4,17 +4,15 @@
 // copied 1:1 from the same rectangle of the background that has that group's number of button sockets.
 // Pure logic: no Windows headers.
 
+#include <array>
+
+#include "launcher/config/DockEdge.h"
+
 namespace zep {
 
 constexpr int kBarBandCount = 3;
 constexpr int kBackgroundVariants = 4;  // 0 to 3 sockets per band
 constexpr int kBackgroundSlots = 16;    // four edges of four variants
-
-enum class BarOrientation { Vertical, Horizontal, None };
-
-// Edges 0 and 1 (right, left) give a vertical bar, 2 and 3 (top, bottom) a horizontal one; any other
-// value gives none.
-BarOrientation BarOrientationOf(int edge);
 
 struct BarBand {
     int x;
@@ -24,13 +22,12 @@ struct BarBand {
     int group;  // 0 first (controls 1000 to 1002), 1 second (1003 to 1005), 2 third (1006 to 1010)
 };
 
-// The three bands of `edge` in drawing order (first, second, third group). False, and nothing written,
-// for an edge outside 0 to 3.
-bool GetBarBands(int edge, BarBand (&bands)[kBarBandCount]);
+// The three bands of `edge` in drawing order (first, second, third group).
+std::array<BarBand, kBarBandCount> BarBandsOf(DockEdge edge) noexcept;
 
 // Index into the sixteen backgrounds of the background that a band with `sockets` sockets on `edge` is
-// copied from (4 x edge + sockets); -1 when the edge is outside 0 to 3 or the count outside 0 to 3, so
-// that a bad count can never reach into another edge's set or past the end.
-int BarBackgroundIndex(int edge, int sockets);
+// copied from (4 x edge + sockets); -1 for a count outside 0 to 3, so that a bad count can never reach into
+// another edge's set or past the end.
+int BarBackgroundIndex(DockEdge edge, int sockets) noexcept;
 
 }  // namespace zep

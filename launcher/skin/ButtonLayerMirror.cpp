@@ -2,8 +2,6 @@
 
 #include <initializer_list>
 
-#include "launcher/dock/DockGeometry.h"
-
 namespace zep {
 namespace {
 
@@ -83,10 +81,9 @@ void CButtonLayerMirror::Release() noexcept
     m_thumbnail = nullptr;
 }
 
-bool CButtonLayerMirror::Mirror(HWND background, HWND source, int edge, SIZE size)
+bool CButtonLayerMirror::Mirror(HWND background, HWND source, const RECT& destination)
 {
-    WorkArea area{};
-    if (!IsMirrorVersion() || !MirrorDestination(edge, size.cx, size.cy, &area))
+    if (!IsMirrorVersion())
         return false;
     const WindowManager& library = Library();
     if (!library.registerThumbnail || !library.update)
@@ -103,7 +100,7 @@ bool CButtonLayerMirror::Mirror(HWND background, HWND source, int edge, SIZE siz
     }
     ThumbnailProperties properties{};
     properties.flags = kDestination | kOpacity | kVisible | kClientAreaOnly;
-    properties.destination = RECT{area.left, area.top, area.right, area.bottom};
+    properties.destination = destination;
     properties.opacity = 255;
     properties.visible = TRUE;
     properties.sourceClientAreaOnly = FALSE;  // the whole dock dialog

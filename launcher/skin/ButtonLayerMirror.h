@@ -19,10 +19,10 @@ public:
     CButtonLayerMirror(const CButtonLayerMirror&) = delete;
     CButtonLayerMirror& operator=(const CButtonLayerMirror&) = delete;
 
-    // Mirrors `source` (the dock dialog) into `background` for `edge`, whose composition size is
-    // `size`. Nothing on other Windows versions, for an edge outside 0 to 3, or when the window manager
-    // refuses. False when nothing is mirrored.
-    bool Mirror(HWND background, HWND source, int edge, SIZE size);
+    // Mirrors `source` (the dock dialog) into `background`, onto `destination` in the background
+    // window's coordinates. Nothing on other Windows versions or when the window manager refuses. False
+    // when nothing is mirrored.
+    bool Mirror(HWND background, HWND source, const RECT& destination);
 
 private:
     void Release() noexcept;

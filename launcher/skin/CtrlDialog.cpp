@@ -1,18 +1,26 @@
 #include "launcher/skin/CtrlDialog.h"
 
+#include "launcher/res/resource.h"
 #include "launcher/skin/PngDialog.h"
-#include "launcher/tools/OpenHelp.h"
 
 namespace zep {
 
-CCtrlDialog::CCtrlDialog()
-    : m_crKey(RGB(11, 0, 11)), m_pPngDlg(new CPngDialog), m_ptOffset{0, 0}, m_sizeExtra{0, 0}
+CCtrlDialog::CCtrlDialog() : CCtrlDialog(std::make_unique<CPngDialog>()) {}
+
+CCtrlDialog::CCtrlDialog(std::unique_ptr<CPngDialog> background)
+    : m_crKey(RGB(11, 0, 11)), m_pPngDlg(background.release()), m_ptOffset{0, 0}, m_sizeExtra{0, 0}
 {
 }
 
 CCtrlDialog::~CCtrlDialog()
 {
     DestroyBackground();
+}
+
+bool CCtrlDialog::CreatePair(UINT dialogTemplate)
+{
+    return m_pPngDlg && m_pPngDlg->Create(IDD_PNG_DIALOG) && Create(dialogTemplate, m_pPngDlg->GetSafeHwnd()) &&
+           m_hWnd != nullptr;
 }
 
 void CCtrlDialog::DestroyBackground() noexcept
@@ -52,19 +60,53 @@ BOOL CCtrlDialog::PreTranslateMessage(MSG* msg)
     return CPngDialog::TranslateDialogKeys(*this, msg);
 }
 
+void CCtrlDialog::SetForegroundOffsets(POINT offset, SIZE sizeChange) noexcept
+{
+    m_ptOffset = offset;
+    m_sizeExtra = sizeChange;
+    if (m_pPngDlg)
+        m_pPngDlg->SetCompanionOffset(offset);
+}
+
+void CCtrlDialog::MoveBarPair(int x, int y, int width, int height, UINT flags)
+{
+    if ((flags & kMoveDialog) != 0) {
+        ::SetWindowPos(m_hWnd, HWND_TOP, x + m_ptOffset.x, y + m_ptOffset.y, width + m_sizeExtra.cx,
+                       height + m_sizeExtra.cy, flags & ~kMoveDialog);
+    }
+    if (m_pPngDlg)
+        ::SetWindowPos(m_pPngDlg->GetSafeHwnd(), m_hWnd, x, y, width, height, SWP_NOSIZE);
+}
+
+void CCtrlDialog::SetLayerAlpha(BYTE alpha)
+{
+    ::SetLayeredWindowAttributes(m_hWnd, m_crKey, alpha, LWA_COLORKEY | LWA_ALPHA);
+}
+
+void CCtrlDialog::ResetLayerAlpha()
+{
+    ::SetLayeredWindowAttributes(m_hWnd, m_crKey, 0, LWA_COLORKEY);
+}
+
+void CCtrlDialog::SetHelpHandler(std::function<void()> handler)
+{
+    if (m_pPngDlg)
+        m_pPngDlg->SetHelpHandler(std::move(handler));
+}
+
 LRESULT CCtrlDialog::OnCreate()
 {
     if (Default() == -1)
         return -1;
     HWND background = m_pPngDlg ? m_pPngDlg->GetSafeHwnd() : nullptr;
     if (m_pPngDlg)
-        m_pPngDlg->m_hCompanion = m_hWnd;
+        m_pPngDlg->AttachCompanion(m_hWnd);
     ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
-    ::SetLayeredWindowAttributes(m_hWnd, m_crKey, 0, LWA_COLORKEY);
+    ResetLayerAlpha();
     if (background) {
         RECT rect{};
         ::GetWindowRect(background, &rect);
-        const SIZE size = m_pPngDlg->m_sizeComposition;
+        const SIZE size = m_pPngDlg->CompositionSize();
         ::SetWindowPos(m_hWnd, HWND_TOP, rect.left + m_ptOffset.x, rect.top + m_ptOffset.y, size.cx + m_sizeExtra.cx,
                        size.cy + m_sizeExtra.cy, SWP_SHOWWINDOW);
     }
@@ -90,7 +132,10 @@ bool CCtrlDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         return true;
     }
     case WM_HELP:
-        *result = OpenHelp() ? TRUE : FALSE;
+        // The pair answers as one: the background window's handler serves both.
+        if (m_pPngDlg)
+            m_pPngDlg->RequestHelp();
+        *result = TRUE;
         return true;
     default:
         return CDialog::OnWndMsg(message, wParam, lParam, result);

@@ -20,8 +20,6 @@ HGDIOBJ CreateTextFont()
 
 }  // namespace
 
-CDesDlg::CDesDlg() noexcept : m_nSlot(0), m_hNotifyWnd(nullptr) {}
-
 CDesDlg::~CDesDlg()
 {
     // The controls go before the dialog window (the base destructor), so none outlives its object.
@@ -37,8 +35,8 @@ BOOL CDesDlg::DestroyWindow()
 BOOL CDesDlg::OnInitDialog()
 {
     const BOOL result = CCtrlDialog::OnInitDialog();
-    if (m_pPngDlg)
-        m_pPngDlg->m_bDragEnabled = false;
+    if (CPngDialog* background = Background())
+        background->SetDragEnabled(false);
     return result;
 }
 
@@ -50,10 +48,10 @@ void CDesDlg::ClearContents()
         button.reset();
 }
 
-void CDesDlg::FillContents(int controlId)
+void CDesDlg::FillContents(DockButton button)
 {
-    m_nSlot = controlId - 1000;
-    const PanelContent content = PanelContentFor(controlId);
+    m_button = button;
+    const PanelContent content = PanelContentFor(button);
 
     UniqueGdiObject font(CreateTextFont());
     const HINSTANCE resources = CWinApp::ResourceInstance();
@@ -98,12 +96,12 @@ void CDesDlg::FillContents(int controlId)
 HBRUSH CDesDlg::OnCtlColorStatic(HDC dc, HWND text)
 {
     const int index = ::GetDlgCtrlID(text) - kPanelFirstTextId;
-    const PanelContent content = PanelContentFor(m_nSlot + 1000);
+    const PanelContent content = PanelContentFor(m_button);
     const bool cyan = index >= 0 && index < content.textCount && content.texts[index].colour == PanelTextColour::LightCyan;
     ::SetTextColor(dc, cyan ? kLightCyan : kWhite);
     // The text's cells are painted in the key colour and nothing else is filled: the text stands
     // directly on the card picture.
-    ::SetBkColor(dc, m_crKey);
+    ::SetBkColor(dc, KeyColour());
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
 

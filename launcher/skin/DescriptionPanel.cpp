@@ -1,8 +1,7 @@
 #include "launcher/skin/DescriptionPanel.h"
 
-#include "launcher/dock/DockLayout.h"
-#include "launcher/dock/PairFader.h"
 #include "launcher/res/resource.h"
+#include "launcher/skin/PairFader.h"
 #include "launcher/skin/PanelPlacement.h"
 
 namespace zep {
@@ -15,11 +14,11 @@ PanelRect WindowRectOf(HWND window)
     return PanelRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool Place(int controlId, int edge, HWND bar, const CPngDialog& whiteLine, PanelPlaces* places)
+PanelPlaces Place(DockButton button, DockEdge edge, HWND bar, const CPngDialog& whiteLine)
 {
-    return PlacePanel(edge, WindowRectOf(bar), controlId, whiteLine.m_sizeComposition.cx,
-                      whiteLine.m_sizeComposition.cy, ::GetSystemMetrics(SM_CXSCREEN),
-                      ::GetSystemMetrics(SM_CYSCREEN), places);
+    const SIZE line = whiteLine.CompositionSize();
+    return PlacePanel(edge, WindowRectOf(bar), button, line.cx, line.cy, ::GetSystemMetrics(SM_CXSCREEN),
+                      ::GetSystemMetrics(SM_CYSCREEN));
 }
 
 }  // namespace
@@ -28,10 +27,17 @@ CDescriptionPanel::CDescriptionPanel() noexcept = default;
 
 CDescriptionPanel::~CDescriptionPanel()
 {
-    Close(false, nullptr);
+    Close(false);
 }
 
-bool CDescriptionPanel::Open(int controlId, int edge, HWND bar, HWND notify, HWND depthReference)
+void CDescriptionPanel::Attach(HWND bar, HWND notify, std::function<void()> help)
+{
+    m_hBar = bar;
+    m_hNotifyWnd = notify;
+    m_help = std::move(help);
+}
+
+bool CDescriptionPanel::Open(DockButton button, DockEdge edge)
 {
     if (m_pDesDlg || m_pWhiteLine)
         return true;
@@ -39,58 +45,55 @@ bool CDescriptionPanel::Open(int controlId, int edge, HWND bar, HWND notify, HWN
     m_pWhiteLine = std::make_unique<CWhiteLinePng>();
     m_pDesDlg = std::make_unique<CDesDlg>();
     m_pWhiteLine->LoadPicture(static_cast<UINT>(WhiteLinePictureId(edge)));
-    m_pDesDlg->m_pPngDlg->LoadPicture(static_cast<UINT>(PanelPictureId(controlId)));
+    m_pDesDlg->Background()->LoadPicture(static_cast<UINT>(PanelPictureId(button)));
+    m_pWhiteLine->SetHelpHandler(m_help);
+    m_pDesDlg->SetHelpHandler(m_help);
 
     // Each background window composes itself at alpha 0 while it is created: nothing shows before the fade.
-    if (!m_pWhiteLine->Create(IDD_PNG_DIALOG) || !m_pDesDlg->m_pPngDlg->Create(IDD_PNG_DIALOG) ||
-        !m_pDesDlg->Create(IDD_DES_DIALOG, m_pDesDlg->m_pPngDlg->GetSafeHwnd())) {
-        Close(false, nullptr);
+    if (!m_pWhiteLine->Create(IDD_PNG_DIALOG) || !m_pDesDlg->CreatePair(IDD_DES_DIALOG)) {
+        Close(false);
         return false;
     }
-    m_pDesDlg->m_hNotifyWnd = notify;
+    m_pDesDlg->SetNotifyWindow(m_hNotifyWnd);
 
-    PanelPlaces places{};
-    if (Place(controlId, edge, bar, *m_pWhiteLine, &places)) {
-        ::SetWindowPos(*m_pWhiteLine, HWND_TOP, places.whiteLine.x, places.whiteLine.y, 0, 0, SWP_NOSIZE);
-        CDockLayout::MoveBarPair(*m_pDesDlg, places.panel.x, places.panel.y, 0, 0, SWP_NOSIZE);
-    }
+    const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine);
+    ::SetWindowPos(*m_pWhiteLine, HWND_TOP, places.whiteLine.x, places.whiteLine.y, 0, 0, SWP_NOSIZE);
+    m_pDesDlg->MoveBarPair(places.panel.x, places.panel.y, 0, 0, SWP_NOSIZE);
 
-    if (IsSixteenBitDepth(CPairFader::ColourDepth(depthReference))) {
+    if (IsSixteenBitDepth(CPairFader::ColourDepth(m_hNotifyWnd))) {
         // No constant alpha at this depth: the card is there at once.
-        m_pDesDlg->m_pPngDlg->UpdatePicture(255);
+        m_pDesDlg->Background()->UpdatePicture(255);
         m_pWhiteLine->UpdatePicture(255);
-        m_pDesDlg->FillContents(controlId);
+        m_pDesDlg->FillContents(button);
         return true;
     }
-    ::SetLayeredWindowAttributes(*m_pDesDlg, m_pDesDlg->m_crKey, 0, LWA_COLORKEY | LWA_ALPHA);
-    m_pDesDlg->FillContents(controlId);
+    m_pDesDlg->SetLayerAlpha(0);
+    m_pDesDlg->FillContents(button);
     CPairFader::Ramp(*m_pDesDlg, m_pWhiteLine.get(), kFadeInAlphas);
     return true;
 }
 
-void CDescriptionPanel::Retarget(int controlId, int edge, HWND bar)
+void CDescriptionPanel::Retarget(DockButton button, DockEdge edge)
 {
     if (!IsOpen())
         return;
-    CPngDialog& background = *m_pDesDlg->m_pPngDlg;
+    CPngDialog& background = *m_pDesDlg->Background();
     m_pDesDlg->ClearContents();
     background.UpdatePicture(0);
-    background.LoadPicture(static_cast<UINT>(PanelPictureId(controlId)));
+    background.LoadPicture(static_cast<UINT>(PanelPictureId(button)));
 
-    PanelPlaces places{};
-    if (Place(controlId, edge, bar, *m_pWhiteLine, &places)) {
-        // The dialog takes the new card's size first (the wide card is twice as wide), then its background
-        // window goes under it.
-        CDockLayout::MoveBarPair(*m_pDesDlg, places.panel.x, places.panel.y, background.m_sizeComposition.cx,
-                                 background.m_sizeComposition.cy, CDockLayout::kMoveDialog | SWP_SHOWWINDOW);
-    }
+    // The dialog takes the new card's size first (the wide card is twice as wide), then its background
+    // window goes under it.
+    const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine);
+    const SIZE card = background.CompositionSize();
+    m_pDesDlg->MoveBarPair(places.panel.x, places.panel.y, card.cx, card.cy, CCtrlDialog::kMoveDialog | SWP_SHOWWINDOW);
     background.UpdatePicture(255);
-    m_pDesDlg->FillContents(controlId);
+    m_pDesDlg->FillContents(button);
 }
 
-void CDescriptionPanel::Close(bool fade, HWND depthReference)
+void CDescriptionPanel::Close(bool fade)
 {
-    if (fade && IsOpen() && !IsSixteenBitDepth(CPairFader::ColourDepth(depthReference)))
+    if (fade && IsOpen() && !IsSixteenBitDepth(CPairFader::ColourDepth(m_hNotifyWnd)))
         CPairFader::Ramp(*m_pDesDlg, m_pWhiteLine.get(), kFadeOutAlphas);
     // The panel deletes its texts and buttons and its background window before its own window goes. Only
     // a failed opening leaves one of the two alone.

@@ -7,19 +7,6 @@
 
 namespace zep {
 
-CImageButton::CImageButton() noexcept
-    : m_bRunning(false),
-      m_bTracking(false),
-      m_bHover(false),
-      m_nImageWidth(0),
-      m_nImageHeight(0),
-      m_nFrameWidth(0),
-      m_pImage(nullptr),
-      m_rcButton{0, 0, 0, 0},
-      m_nCtrlId(0)
-{
-}
-
 CImageButton::~CImageButton() = default;
 
 void CImageButton::PreSubclassWindow()
@@ -64,13 +51,20 @@ void CImageButton::LoadButtonImage(UINT id)
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+void CImageButton::SetRunning(bool running)
+{
+    m_bRunning = running;
+    if (m_hWnd)
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 void CImageButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     const bool selected = (item->itemState & ODS_SELECTED) != 0;
     // The frame goes onto the dialog's key colour, not over the frame before: a hover or running glow
     // would otherwise stay visible through the next frame's transparent pixels.
     if (const auto* dialog = dynamic_cast<const CCtrlDialog*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
-        const COLORREF previous = ::SetBkColor(item->hDC, dialog->m_crKey);
+        const COLORREF previous = ::SetBkColor(item->hDC, dialog->KeyColour());
         ::ExtTextOutW(item->hDC, 0, 0, ETO_OPAQUE, &item->rcItem, nullptr, 0, nullptr);
         ::SetBkColor(item->hDC, previous);
     }

@@ -20,7 +20,7 @@ namespace zep {
 
 class CImageButton : public CButton {
 public:
-    CImageButton() noexcept;
+    CImageButton() noexcept = default;
     ~CImageButton() override;
 
     // Creates the button as a child control with identifier `id`; callers pass no caption and style 0
@@ -38,15 +38,20 @@ public:
     // A double click is fed to the previous window procedure as a second press.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    bool m_bRunning;   // written by the running-tool watcher, which repaints the button after a change
-    bool m_bTracking;  // leave and hover tracking is armed
-    bool m_bHover;     // the pointer is over the button
-    int m_nImageWidth;
-    int m_nImageHeight;
-    int m_nFrameWidth;  // m_nImageWidth / 3
-    std::unique_ptr<SkinImage> m_pImage;
-    RECT m_rcButton;  // in the parent's client coordinates, as of the last LoadButtonImage
-    UINT m_nCtrlId;
+    // The tool behind the button runs (or not): the button shows its middle frame while it is not
+    // pressed. Written by the dock dialog from the running-tool check; the button is repainted.
+    void SetRunning(bool running);
+
+    bool Running() const noexcept { return m_bRunning; }
+    bool Hovering() const noexcept { return m_bHover; }
+    bool Tracking() const noexcept { return m_bTracking; }
+    int ImageWidth() const noexcept { return m_nImageWidth; }
+    int ImageHeight() const noexcept { return m_nImageHeight; }
+    int FrameWidth() const noexcept { return m_nFrameWidth; }
+    const SkinImage* Image() const noexcept { return m_pImage.get(); }
+    // In the parent's client coordinates, as of the last LoadButtonImage.
+    const RECT& ButtonRect() const noexcept { return m_rcButton; }
+    UINT ControlId() const noexcept { return m_nCtrlId; }
 
 protected:
     void PreSubclassWindow() override;
@@ -56,6 +61,16 @@ protected:
 private:
     void DrawFrame(GpGraphics* graphics, int frame);
     void ReportHover(bool over);
+
+    bool m_bRunning = false;
+    bool m_bTracking = false;  // leave and hover tracking is armed
+    bool m_bHover = false;     // the pointer is over the button
+    int m_nImageWidth = 0;
+    int m_nImageHeight = 0;
+    int m_nFrameWidth = 0;  // m_nImageWidth / 3
+    std::unique_ptr<SkinImage> m_pImage;
+    RECT m_rcButton{0, 0, 0, 0};
+    UINT m_nCtrlId = 0;
 };
 
 }  // namespace zep

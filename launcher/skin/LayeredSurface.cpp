@@ -57,16 +57,6 @@ void LayeredSurface::Flush() const noexcept
     ::GdiFlush();
 }
 
-std::uint32_t LayeredSurface::PixelAt(int x, int y) const noexcept
-{
-    if (!m_pixels || x < 0 || y < 0 || x >= m_size.cx || y >= m_size.cy)
-        return 0;
-    Flush();
-    // Rows of a bottom-up DIB run from the bottom of the picture up; 32-bit rows need no padding.
-    return m_pixels[static_cast<size_t>(m_size.cy - 1 - y) * static_cast<size_t>(m_size.cx) +
-                    static_cast<size_t>(x)];
-}
-
 std::vector<std::uint32_t> LayeredSurface::ReadPixels() const
 {
     std::vector<std::uint32_t> pixels;
@@ -75,6 +65,7 @@ std::vector<std::uint32_t> LayeredSurface::ReadPixels() const
     Flush();
     const size_t width = static_cast<size_t>(m_size.cx);
     pixels.reserve(width * static_cast<size_t>(m_size.cy));
+    // Rows of a bottom-up DIB run from the bottom of the picture up; 32-bit rows need no padding.
     for (LONG y = m_size.cy - 1; y >= 0; --y) {
         const std::uint32_t* row = m_pixels + static_cast<size_t>(y) * width;
         pixels.insert(pixels.end(), row, row + width);

@@ -39,10 +39,8 @@ public:
     HBITMAP Bitmap() const noexcept { return static_cast<HBITMAP>(m_dib.get()); }
     SIZE Size() const noexcept { return m_size; }
 
-    // The premultiplied pixel at (x, y) from the top-left, as 0xAARRGGBB; 0 outside the surface or when
-    // it is not ready. Finishes pending drawing first.
-    std::uint32_t PixelAt(int x, int y) const noexcept;
-    // All pixels as PixelAt gives them, row by row from the top; empty when the surface is not ready.
+    // All pixels, premultiplied 0xAARRGGBB, row by row from the top; empty when the surface is not ready.
+    // Finishes pending drawing first.
     std::vector<std::uint32_t> ReadPixels() const;
 
     // UpdateLayeredWindow: the window takes this surface, at `destination` (screen), with the surface's

@@ -43,12 +43,14 @@ constexpr PanelContent kContent[] = {
 
 }  // namespace
 
-PanelContent PanelContentFor(int controlId) noexcept
+static_assert(sizeof(kContent) / sizeof(kContent[0]) == ButtonIndex(DockButton::Combined) + 1,
+              "one card for every button from the first tool to the combined button");
+
+PanelContent PanelContentFor(DockButton button) noexcept
 {
-    const int slot = controlId - 1000;
-    if (slot < 0 || slot >= static_cast<int>(sizeof(kContent) / sizeof(kContent[0])))
+    if (!HasCard(button))
         return PanelContent{0, {}, 0, {}};
-    return kContent[slot];
+    return kContent[ButtonIndex(button)];
 }
 
 }  // namespace zep

@@ -3,6 +3,9 @@
 // What the description panel shows for each dock button: its card picture, its texts (string, place and
 // colour) and, on the combined button's wide card, the two "OK" buttons. Pure logic: no Windows headers.
 
+#include "launcher/config/DockButton.h"
+#include "launcher/config/DockEdge.h"
+
 namespace zep {
 
 constexpr int kPanelMaxTexts = 7;
@@ -11,7 +14,6 @@ constexpr int kPanelButtonPicture = 305;
 constexpr int kPanelHeight = 344;
 constexpr int kPanelWidth = 225;
 constexpr int kWidePanelWidth = 436;  // the combined button's card: two cards side by side
-constexpr int kCombinedButton = 1010;  // the last dock button with a card
 // The wide card's "OK" buttons, under the left (slot 9) and the right (slot 8) card.
 constexpr int kPanelLeftButton = 2007;
 constexpr int kPanelRightButton = 2008;
@@ -48,13 +50,13 @@ struct PanelContent {
     PanelButton buttons[2];
 };
 
-// The content of the panel of dock button `controlId`; none (no texts, no buttons) outside 1000 to 1010.
-PanelContent PanelContentFor(int controlId) noexcept;
+// The content of the card of a dock button; none (no texts, no buttons) for a button without a card.
+PanelContent PanelContentFor(DockButton button) noexcept;
 
-// The card picture of dock button `controlId` (306 to 316 for 1000 to 1010).
-constexpr int PanelPictureId(int controlId) { return controlId - 694; }
+// The card picture of a dock button (306 to 316 for 1000 to 1010).
+constexpr int PanelPictureId(DockButton button) { return ControlId(button) - 694; }
 
 // The white line picture: 317 (17 x 495) beside a vertical bar, 318 (495 x 17) beside a horizontal one.
-constexpr int WhiteLinePictureId(int edge) { return edge == 0 || edge == 1 ? 317 : 318; }
+constexpr int WhiteLinePictureId(DockEdge edge) { return IsVertical(edge) ? 317 : 318; }
 
 }  // namespace zep

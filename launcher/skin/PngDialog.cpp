@@ -4,15 +4,12 @@
 
 #include <new>
 
+#include "framework/TimingProbe.h"
 #include "framework/WinApp.h"
-#include "launcher/config/LaunchConfig.h"
-#include "launcher/app/TimingProbe.h"
-#include "launcher/dock/BarPlacement.h"
 #include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/LayeredSurface.h"
 #include "launcher/skin/SkinComposition.h"
 #include "launcher/system/WindowsVersion.h"
-#include "launcher/tools/OpenHelp.h"
 
 namespace zep {
 namespace {
@@ -26,18 +23,7 @@ SIZE SizeOf(const SkinImage* image)
 
 }  // namespace
 
-CPngDialog::CPngDialog() noexcept
-    : m_hCompanion(nullptr),
-      m_hCloseTarget(nullptr),
-      m_sizeComposition{0, 0},
-      m_sizeVertical{0, 0},
-      m_sizeHorizontal{0, 0},
-      m_ptCompanionOffset{0, 0},
-      m_bDragEnabled(true),
-      m_nStateCounts{0, 0, 0},
-      m_nStateEdge(0)
-{
-}
+CPngDialog::CPngDialog() noexcept = default;
 
 CPngDialog::~CPngDialog()
 {
@@ -65,22 +51,34 @@ bool CPngDialog::LoadPicture(UINT id)
     return true;
 }
 
-bool LoadEdgeImageSets(CPngDialog& window, const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
-                       const UINT (&set3)[4])
+bool CPngDialog::LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
+                                   const UINT (&set3)[4])
 {
     const UINT(*sets[kDockEdges])[4] = {&set0, &set1, &set2, &set3};
     for (int set = 0; set < kDockEdges; ++set) {
         for (int position = 0; position < kBackgroundVariants; ++position) {
-            std::unique_ptr<SkinImage>& slot = window.m_pBackgrounds[kBackgroundVariants * set + position];
+            std::unique_ptr<SkinImage>& slot = m_pBackgrounds[kBackgroundVariants * set + position];
             slot.reset();
             slot = SkinImage::LoadPngResource((*sets[set])[position]);
             if (!slot)
                 return false;
         }
     }
-    window.m_sizeVertical = SizeOf(window.m_pBackgrounds[0].get());
-    window.m_sizeHorizontal = SizeOf(window.m_pBackgrounds[12].get());
+    m_sizeVertical = SizeOf(m_pBackgrounds[0].get());
+    m_sizeHorizontal = SizeOf(m_pBackgrounds[BarBackgroundIndex(DockEdge::Bottom, 0)].get());
     return true;
+}
+
+void CPngDialog::SetBackgroundLayout(DockEdge edge, int first, int second, int third) noexcept
+{
+    m_nStateEdge = edge;
+    m_nStateCounts = {first, second, third};
+}
+
+void CPngDialog::RequestHelp() const
+{
+    if (m_help)
+        m_help();
 }
 
 template <typename DrawFn>
@@ -115,20 +113,11 @@ bool CPngDialog::UpdatePicture(BYTE alpha)
     return true;
 }
 
-bool CPngDialog::UpdateEdgeBackground(int edge, int first, int second, int third, BYTE alpha)
+bool CPngDialog::UpdateEdgeBackground(DockEdge edge, int first, int second, int third, BYTE alpha)
 {
     if (!m_pBackgrounds[0])
         return false;
-    switch (BarOrientationOf(edge)) {
-    case BarOrientation::Vertical:
-        m_sizeComposition = m_sizeVertical;
-        break;
-    case BarOrientation::Horizontal:
-        m_sizeComposition = m_sizeHorizontal;
-        break;
-    case BarOrientation::None:
-        break;
-    }
+    m_sizeComposition = IsVertical(edge) ? m_sizeVertical : m_sizeHorizontal;
     const int counts[kBarBandCount] = {first, second, third};
     const TimingProbe probe(TimedWork::BarComposition);
     Compose(alpha, [&](GpGraphics* graphics) {
@@ -149,15 +138,9 @@ BOOL CPngDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    // Without the per-user key the stored edge is unknown and stays 0: the window is composed for the
-    // right edge, as an unusable stored value is, rather than left uncomposed (a grey box of the
-    // template's size under a dock dialog of negative height).
-    int edge = 0;
-    EnsureDirectionValue(&edge);
-
-    // Composed invisibly: the owner fades or slides the window in. A stored edge outside 0 to 3 is
-    // composed as the right edge, as the dock reads it, so the window gets its real size from the start.
-    if (!UpdatePicture(0) && !UpdateEdgeBackground(UsableDockEdge(edge), 0, 0, 0, 0))
+    // Composed invisibly: the owner fades or slides the window in. The bar background gets its real size
+    // from the start, so its control dialog is never laid over a grey box of the template's size.
+    if (!UpdatePicture(0) && !UpdateEdgeBackground(m_nStateEdge, 0, 0, 0, 0))
         return FALSE;
 
     ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
@@ -231,7 +214,8 @@ bool CPngDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
         *result = 0;
         return true;
     case WM_HELP:
-        *result = OpenHelp() ? TRUE : FALSE;
+        RequestHelp();
+        *result = TRUE;
         return true;
     default:
         return CDialog::OnWndMsg(message, wParam, lParam, result);

@@ -3,16 +3,20 @@
 // The background window of a window pair: a borderless popup whose whole look is one per-pixel-alpha
 // composition handed to the system (UpdateLayeredWindow). It shows either a single picture or the bar
 // background put together from the sixteen edge backgrounds, and carries its companion control dialog
-// along whenever it moves.
+// along whenever it moves. Everything it needs to know (its picture or its bar layout, its close target,
+// whether it may be dragged, who answers the help key) it is told by its owner.
 //
 // Ownership: the object owns its single picture and its sixteen backgrounds; DestroyWindow and the
 // destructor release them. Thread: user-interface thread only.
 
 #include <windows.h>
 
+#include <array>
+#include <functional>
 #include <memory>
 
 #include "framework/Dialog.h"
+#include "launcher/config/DockEdge.h"
 #include "launcher/skin/BarBands.h"
 #include "launcher/skin/SkinImage.h"
 
@@ -26,13 +30,21 @@ public:
     ~CPngDialog() override;
 
     // Creates the window from `templateId`. Without a parent the window is owned by the application's
-    // main window, unless it is the main window itself.
+    // main window, unless it is the main window itself. The window composes itself invisibly (alpha 0)
+    // while it is created: its single picture, or else the bar background of its layout edge with no
+    // sockets.
     bool Create(UINT templateId, HWND parent = nullptr);
 
     // Deletes the single picture, loads picture `id` and takes its size as the composition size. False
     // only when the image object cannot be allocated (the window then has no single picture). A missing
     // resource gives a picture of 0 x 0 that draws nothing.
     bool LoadPicture(UINT id);
+    // Loads the sixteen bar backgrounds: set e becomes backgrounds 4e to 4e + 3, so set e must be that of
+    // dock edge e. Afterwards the size of background 0 is the vertical bar size and that of background 12
+    // the horizontal one. False as soon as an image object cannot be allocated (the images loaded so far
+    // stay with the window).
+    bool LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
+                           const UINT (&set3)[4]);
 
     // Composes the single picture with constant alpha `alpha`. False, and the window untouched, when
     // there is no single picture.
@@ -41,10 +53,34 @@ public:
     // and third group band, with constant alpha `alpha`. The composition size becomes the vertical or
     // horizontal bar size. False, and the window untouched, when background 0 is missing. The arguments
     // are not stored.
-    bool UpdateEdgeBackground(int edge, int first, int second, int third, BYTE alpha);
-    // Composes again at full opacity: the single picture, or else the bar background of m_nStateEdge
-    // and m_nStateCounts.
+    bool UpdateEdgeBackground(DockEdge edge, int first, int second, int third, BYTE alpha);
+    // Composes again at full opacity: the single picture, or else the bar background of the layout.
     void Repaint();
+
+    // The bar background that Repaint composes: the edge and the socket count (0 to 3) of each group
+    // band. Nothing is composed now.
+    void SetBackgroundLayout(DockEdge edge, int first, int second, int third) noexcept;
+    // The window told (with a posted WM_CLOSE) when this window is asked to close; null: nobody.
+    void SetCloseTarget(HWND target) noexcept { m_hCloseTarget = target; }
+    // Off: a press of the left button does nothing at all (the window cannot be dragged).
+    void SetDragEnabled(bool enabled) noexcept { m_bDragEnabled = enabled; }
+    // What the help key (F1) does in this window and in its companion; nothing while none is set.
+    void SetHelpHandler(std::function<void()> handler) { m_help = std::move(handler); }
+    // Asks the help handler; the help message counts as handled either way.
+    void RequestHelp() const;
+
+    // Called by the companion control dialog at its creation: this window carries it along, its top-left
+    // at this window's top-left plus `offset`.
+    void AttachCompanion(HWND companion) noexcept { m_hCompanion = companion; }
+    void SetCompanionOffset(POINT offset) noexcept { m_ptCompanionOffset = offset; }
+
+    SIZE CompositionSize() const noexcept { return m_sizeComposition; }
+    DockEdge LayoutEdge() const noexcept { return m_nStateEdge; }
+    const std::array<int, kBarBandCount>& LayoutCounts() const noexcept { return m_nStateCounts; }
+    HWND Companion() const noexcept { return m_hCompanion; }
+    POINT CompanionOffset() const noexcept { return m_ptCompanionOffset; }
+    HWND CloseTarget() const noexcept { return m_hCloseTarget; }
+    bool DragEnabled() const noexcept { return m_bDragEnabled; }
 
     BOOL OnInitDialog() override;
     // Ends the session notifications, deletes every picture, then destroys the window.
@@ -53,18 +89,6 @@ public:
     // The key filter of both window kinds of a pair (Enter and Escape untranslated, Alt+F4 swallowed),
     // then the dialog's own translation.
     static BOOL TranslateDialogKeys(CDialog& dialog, MSG* msg);
-
-    HWND m_hCompanion;    // control dialog riding on this window, set by it at its creation
-    HWND m_hCloseTarget;  // told with a posted WM_CLOSE when this window is asked to close
-    std::unique_ptr<SkinImage> m_pPicture;
-    std::unique_ptr<SkinImage> m_pBackgrounds[kBackgroundSlots];  // 4 x edge + socket count
-    SIZE m_sizeComposition;
-    SIZE m_sizeVertical;
-    SIZE m_sizeHorizontal;
-    POINT m_ptCompanionOffset;  // companion's place relative to this window's top-left corner
-    bool m_bDragEnabled;
-    int m_nStateCounts[kBarBandCount];
-    int m_nStateEdge;
 
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -79,13 +103,19 @@ private:
     void OnMove(int x, int y);
     void OnSysColorChange();
     void OnSettingChange();
-};
 
-// Loads the sixteen bar backgrounds into `window`: set e becomes backgrounds 4e to 4e + 3, so set e must be
-// that of dock edge e. Afterwards the size of background 0 is the vertical bar size and that of
-// background 12 the horizontal one. False as soon as an image object cannot be allocated (the images
-// loaded so far stay with the window).
-bool LoadEdgeImageSets(CPngDialog& window, const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
-                       const UINT (&set3)[4]);
+    HWND m_hCompanion = nullptr;
+    HWND m_hCloseTarget = nullptr;
+    std::unique_ptr<SkinImage> m_pPicture;
+    std::unique_ptr<SkinImage> m_pBackgrounds[kBackgroundSlots];  // 4 x edge + socket count
+    SIZE m_sizeComposition{0, 0};
+    SIZE m_sizeVertical{0, 0};
+    SIZE m_sizeHorizontal{0, 0};
+    POINT m_ptCompanionOffset{0, 0};
+    bool m_bDragEnabled = true;
+    std::array<int, kBarBandCount> m_nStateCounts = {0, 0, 0};
+    DockEdge m_nStateEdge = DockEdge::Right;
+    std::function<void()> m_help;
+};
 
 }  // namespace zep

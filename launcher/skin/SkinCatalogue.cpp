@@ -5,9 +5,9 @@ namespace zep {
 bool FindSkinPicture(int id, SkinPictureShape* shape)
 {
     if (id >= kFirstEdgePicture && id <= kLastEdgePicture) {
-        const int edge = (id - kFirstEdgePicture) / kEdgeSetSize;
+        const DockEdge edge = kAllDockEdges[(id - kFirstEdgePicture) / kEdgeSetSize];
         const int offset = (id - kFirstEdgePicture) % kEdgeSetSize;
-        const bool vertical = edge < 2;
+        const bool vertical = IsVertical(edge);
         if (offset < 4)
             *shape = vertical ? SkinPictureShape{kVerticalBarWidth, kVerticalBarHeight, 1, true}
                              : SkinPictureShape{kVerticalBarHeight, kVerticalBarWidth, 1, true};

@@ -3,6 +3,9 @@
 // The catalogue of skin pictures in the launcher's resources: which identifier is which picture, and the
 // size and frame layout each must have. Pure logic: no Windows headers.
 
+#include "launcher/config/DockButton.h"
+#include "launcher/config/DockEdge.h"
+
 namespace zep {
 
 constexpr int kEdgeSetSize = 17;
@@ -22,23 +25,14 @@ struct SkinPictureShape {
     bool alpha;   // 8-bit RGBA; false: opaque RGB
 };
 
-// First identifier of a dock edge's set of 17 pictures; -1 for an edge outside 0 to 3.
-constexpr int EdgeSetBase(int edge)
-{
-    return edge >= 0 && edge <= 3 ? kFirstEdgePicture + kEdgeSetSize * edge : -1;
-}
+// First identifier of a dock edge's set of 17 pictures.
+constexpr int EdgeSetBase(DockEdge edge) { return kFirstEdgePicture + kEdgeSetSize * EdgeIndex(edge); }
 
 // The bar background of `edge` with `sockets` (0 to 3) button sockets in every band.
-constexpr int BackgroundPictureId(int edge, int sockets)
-{
-    return EdgeSetBase(edge) < 0 ? -1 : EdgeSetBase(edge) + sockets;
-}
+constexpr int BackgroundPictureId(DockEdge edge, int sockets) { return EdgeSetBase(edge) + sockets; }
 
-// The three-frame picture of dock button `controlId` (1000 to 1012) on `edge`.
-constexpr int ButtonPictureId(int edge, int controlId)
-{
-    return EdgeSetBase(edge) < 0 ? -1 : EdgeSetBase(edge) + 4 + (controlId - 1000);
-}
+// The three-frame picture of a dock button on `edge`.
+constexpr int ButtonPictureId(DockEdge edge, DockButton button) { return EdgeSetBase(edge) + 4 + ButtonIndex(button); }
 
 // Size and layout of a catalogue picture; false for an identifier outside the catalogue.
 bool FindSkinPicture(int id, SkinPictureShape* shape);

@@ -10,10 +10,9 @@ void DrawSinglePicture(GpGraphics* target, SkinImage* picture, SIZE size)
 }
 
 void DrawBarBackground(GpGraphics* target, const std::unique_ptr<SkinImage> (&backgrounds)[kBackgroundSlots],
-                       int edge, const int (&counts)[kBarBandCount], SIZE size)
+                       DockEdge edge, const int (&counts)[kBarBandCount], SIZE size)
 {
-    BarBand bands[kBarBandCount];
-    if (!target || size.cx <= 0 || size.cy <= 0 || !GetBarBands(edge, bands))
+    if (!target || size.cx <= 0 || size.cy <= 0)
         return;
 
     // The bitmap is declared before the graphics object on it, so the graphics object goes first.
@@ -35,7 +34,7 @@ void DrawBarBackground(GpGraphics* target, const std::unique_ptr<SkinImage> (&ba
     gdip::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeNearestNeighbor);
     gdip::GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
 
-    for (const BarBand& band : bands) {
+    for (const BarBand& band : BarBandsOf(edge)) {
         const int index = BarBackgroundIndex(edge, counts[band.group]);
         if (index < 0 || !backgrounds[index])
             continue;

@@ -18,11 +18,11 @@ namespace zep {
 // decode.
 void DrawSinglePicture(GpGraphics* target, SkinImage* picture, SIZE size);
 
-// The bar background of `edge` (0 to 3): the band of each group is copied 1:1 from the same rectangle of
+// The bar background of `edge`: the band of each group is copied 1:1 from the same rectangle of
 // backgrounds[4 x edge + that group's count], through an intermediate 32-bit ARGB bitmap of `size` that is
 // then drawn onto `target` at (0, 0). A band whose count is outside 0 to 3 or whose background is missing
-// stays transparent; an edge outside 0 to 3 draws nothing.
+// stays transparent.
 void DrawBarBackground(GpGraphics* target, const std::unique_ptr<SkinImage> (&backgrounds)[kBackgroundSlots],
-                       int edge, const int (&counts)[kBarBandCount], SIZE size);
+                       DockEdge edge, const int (&counts)[kBarBandCount], SIZE size);
 
 }  // namespace zep

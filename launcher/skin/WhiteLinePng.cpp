@@ -5,7 +5,7 @@ namespace zep {
 BOOL CWhiteLinePng::OnInitDialog()
 {
     const BOOL result = CPngDialog::OnInitDialog();
-    m_bDragEnabled = false;
+    SetDragEnabled(false);
     return result;
 }
 

@@ -17,26 +17,13 @@ unsigned Failed(const wchar_t* text)
 
 }  // namespace
 
-RegistryWatcher::RegistryWatcher() noexcept : m_hRoot(nullptr), m_szSubKey(nullptr), m_hTarget(nullptr) {}
-
-RegistryWatcher::~RegistryWatcher()
-{
-    Stop();
-}
-
 bool RegistryWatcher::Start(HKEY root, const wchar_t* subKey, HWND target)
 {
-    if (m_worker.Running())
+    if (Running())
         return false;
     m_hRoot = root;
     m_szSubKey = subKey;
-    m_hTarget = target;
-    return m_worker.Start([this] { return WatchReg(); });
-}
-
-void RegistryWatcher::Stop()
-{
-    m_worker.Stop();
+    return CNotifyingWorker::Start(target);
 }
 
 unsigned RegistryWatcher::WatchReg()
@@ -55,11 +42,11 @@ unsigned RegistryWatcher::WatchReg()
         if (::RegNotifyChangeKeyValue(key.get(), TRUE, kWatchedChanges, changed.get(), TRUE) != ERROR_SUCCESS)
             return Failed(L"Error in RegNotifyChangeKeyValue");
 
-        const HANDLE waits[] = {changed.get(), m_worker.StopEvent().handle()};
+        const HANDLE waits[] = {changed.get(), StopEvent().handle()};
         switch (::WaitForMultipleObjects(2, waits, FALSE, INFINITE)) {
         case WAIT_OBJECT_0:
             ::OutputDebugStringW(L"*****Registy Changed*****");
-            ::PostMessageW(m_hTarget, WM_REGISTRY_CHANGED, 0, 0);
+            Notify(WM_REGISTRY_CHANGED);
             break;
         case WAIT_OBJECT_0 + 1:
             return 0;  // the dock dialog goes

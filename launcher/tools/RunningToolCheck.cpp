@@ -16,35 +16,17 @@ bool RowFound(const RunningToolRow& row)
 
 }  // namespace
 
-RunningToolCheck::RunningToolCheck() noexcept : m_hTarget(nullptr), m_request(false, false) {}
-
-RunningToolCheck::~RunningToolCheck()
-{
-    Stop();
-}
+RunningToolCheck::RunningToolCheck() noexcept : m_request(false, false) {}
 
 bool RunningToolCheck::Start(HWND target)
 {
-    if (m_worker.Running() || !m_request.valid())
-        return false;
-    m_hTarget = target;
-    return m_worker.Start([this] { return Watch(); });
+    return m_request.valid() && CNotifyingWorker::Start(target);
 }
 
-void RunningToolCheck::Request() noexcept
-{
-    m_request.Set();
-}
-
-void RunningToolCheck::Stop()
-{
-    m_worker.Stop();
-}
-
-unsigned RunningToolCheck::Watch()
+unsigned RunningToolCheck::CheckRunningTools()
 {
     for (;;) {
-        const CEvent& stop = m_worker.StopEvent();
+        const CEvent& stop = StopEvent();
         if (CEvent::WaitForAny({&m_request, &stop}, INFINITE) != 0 || stop.Wait(kSettleMs))
             return 0;
         WPARAM found = 0;
@@ -52,7 +34,7 @@ unsigned RunningToolCheck::Watch()
             if (RowFound(kRunningToolTable[row]))
                 found |= WPARAM{1} << row;
         }
-        ::PostMessageW(m_hTarget, WM_RUNNING_TOOLS, found, 0);
+        Notify(WM_RUNNING_TOOLS, found);
     }
 }
 

@@ -11,30 +11,26 @@
 #include <windows.h>
 
 #include "framework/Event.h"
-#include "framework/StoppableThread.h"
+#include "framework/NotifyingWorker.h"
 
 namespace zep {
 
 constexpr UINT WM_RUNNING_TOOLS = WM_USER + 1010;
 
-class RunningToolCheck {
+class RunningToolCheck : public CNotifyingWorker {
 public:
     RunningToolCheck() noexcept;
-    ~RunningToolCheck();
-    RunningToolCheck(const RunningToolCheck&) = delete;
-    RunningToolCheck& operator=(const RunningToolCheck&) = delete;
+    ~RunningToolCheck() { Stop(); }
 
     bool Start(HWND target);
     // A check after the pause; requests during a pause or a search give one more check, not one each.
-    void Request() noexcept;
-    void Stop();
+    void Request() noexcept { m_request.Set(); }
 
 private:
-    unsigned Watch();
+    unsigned Work() override { return CheckRunningTools(); }
+    unsigned CheckRunningTools();
 
-    HWND m_hTarget;
     CEvent m_request;  // auto-reset
-    CStoppableThread m_worker;
 };
 
 }  // namespace zep

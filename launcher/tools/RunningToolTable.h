@@ -3,6 +3,8 @@
 // Which top-level window shows that a companion tool runs, and which dock buttons it marks.
 // Pure logic: no Windows headers.
 
+#include "launcher/config/DockButton.h"
+
 namespace zep {
 
 constexpr int kRunningToolRows = 9;
@@ -12,14 +14,15 @@ struct RunningToolRow {
     const wchar_t* windowClass;
     const wchar_t* title;
     const wchar_t* alternativeClass;  // searched with any title when the class and title are not found
-    int buttons[2];                   // 0: none
+    int buttonCount;                  // 1 or 2
+    DockButton buttons[2];
 };
 
 // The companion tools' main windows (classes and titles as the tools create them), searched in this order.
 extern const RunningToolRow kRunningToolTable[kRunningToolRows];
 
 struct RunningMark {
-    int button;
+    DockButton button;
     bool running;
 };
 

@@ -35,12 +35,11 @@ std::size_t TerminatedLength(const wchar_t* text, std::size_t capacity)
 
 }  // namespace
 
-ToolCommand ToolCommandFor(int controlId) noexcept
+static_assert(sizeof(kCommands) / sizeof(kCommands[0]) == kDockButtons, "one command per dock button");
+
+ToolCommand ToolCommandFor(DockButton button) noexcept
 {
-    const int index = controlId - 1000;
-    if (index < 0 || index >= static_cast<int>(sizeof(kCommands) / sizeof(kCommands[0])))
-        return ToolCommand{ToolAction::Nothing, 0, 0, 0, 0};
-    return kCommands[index];
+    return kCommands[ButtonIndex(button)];
 }
 
 LaunchRequest BuildLaunchRequest(const LaunchEntry& entry) noexcept
@@ -80,6 +79,13 @@ bool ProgramInFolder(const LaunchEntry& entry, wchar_t (&path)[kPathChars]) noex
     return true;
 }
 
+void LaunchTool(const LaunchEntry& entry, const wchar_t* verb, ToolSystem& system)
+{
+    wchar_t program[kPathChars];
+    if (ProgramInFolder(entry, program))
+        system.Execute(verb, program, entry.szPath);
+}
+
 void RunToolCommand(const ToolCommand& command, const LaunchEntry (&entries)[kToolSlots], ToolSystem& system)
 {
     if (command.action == ToolAction::KeyEvent) {
@@ -89,7 +95,6 @@ void RunToolCommand(const ToolCommand& command, const LaunchEntry (&entries)[kTo
     if (command.entry < 0 || command.entry >= kToolSlots)
         return;
     const LaunchEntry& entry = entries[command.entry];
-    wchar_t program[kPathChars];
     switch (command.action) {
     case ToolAction::LaunchOrRequest:
         if (!system.IsX64Windows()) {
@@ -100,20 +105,20 @@ void RunToolCommand(const ToolCommand& command, const LaunchEntry (&entries)[kTo
         }
         [[fallthrough]];
     case ToolAction::Launch:
-        if (ProgramInFolder(entry, program))
-            system.Execute(L"open", program, entry.szPath);
+        LaunchTool(entry, L"open", system);
         return;
     case ToolAction::LaunchUnredirected: {
+        wchar_t program[kPathChars];
         if (!ProgramInFolder(entry, program))
             return;
         if (!system.IsX64Windows()) {
-            system.Execute(nullptr, program, entry.szPath);
+            LaunchTool(entry, nullptr, system);
             return;
         }
         void* state = nullptr;
         if (!system.DisableRedirection(&state))
             return;
-        system.Execute(nullptr, program, entry.szPath);
+        LaunchTool(entry, nullptr, system);
         system.RestoreRedirection(state);
         return;
     }

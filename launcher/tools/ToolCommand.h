@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "launcher/config/ConfigLimits.h"
+#include "launcher/config/DockButton.h"
 #include "launcher/config/LaunchEntry.h"
 
 namespace zep {
@@ -29,11 +30,11 @@ struct ToolCommand {
     unsigned long keyFlags; // KeyEvent: KEYEVENTF_EXTENDEDKEY (1), | KEYEVENTF_KEYUP (2)
 };
 
-// The command of dock button `controlId`; Nothing outside 1000 to 1012.
-ToolCommand ToolCommandFor(int controlId) noexcept;
+// The command of a dock button.
+ToolCommand ToolCommandFor(DockButton button) noexcept;
 
-// Commands of 1000 to 1009 close an open card first.
-constexpr bool ClosesCardFirst(int controlId) { return controlId >= 1000 && controlId <= 1009; }
+// The commands of the tool buttons (1000 to 1009) close an open card first.
+constexpr bool ClosesCardFirst(DockButton button) { return IsToolButton(button); }
 
 // A launch request: an entry's folder (260 UTF-16 units) and program name (50), laid out like a Windows
 // LaunchEntry (little-endian UTF-16, whatever this build's wchar_t), each copied up to its terminator and
@@ -48,6 +49,10 @@ LaunchRequest BuildLaunchRequest(const LaunchEntry& entry) noexcept;
 bool ProgramInFolder(const LaunchEntry& entry, wchar_t (&path)[kPathChars]) noexcept;
 
 class ToolSystem;
+
+// Starts the program of `entry` inside its folder, which is also the working folder, with `verb` (null:
+// the file type's default). An entry that names no program starts nothing.
+void LaunchTool(const LaunchEntry& entry, const wchar_t* verb, ToolSystem& system);
 
 // Carries out what `command` starts: a launch (the program inside its folder, which is also the working
 // folder), a launch request to the assistant, or a key event. Closing the card, the settings dialog and

@@ -57,10 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int g = 0; g < kSlotGroups; ++g)
         counts[g] = static_cast<int8_t>(data[(3 + g) % size]) % 5;
     PositionTable positions = {};
-    const int edge = static_cast<int8_t>(data[3]) % 6;
+    // Any stored number for the edge, as the launcher reads it.
+    const DockEdge edge = StoredDockEdge(static_cast<int8_t>(data[3]));
     const LayoutPlan plan = PlanButtonLayout(edge, installed, counts, positions);
     for (int n = 0; n < kDockButtons; ++n) {
-        if (plan.step[n].action == ButtonAction::Place && n < kPresenceFlags)
+        if (plan.step[n].place && n < kPresenceFlags)
             Require(installed[n] != 0);
     }
     return 0;

@@ -10,20 +10,20 @@
 namespace {
 
 using zep::BarBand;
-using zep::BarOrientation;
+using zep::DockEdge;
 
 TEST(BarBandsTest, EveryPixelOfTheBarBelongsToExactlyOneBand)
 {
     struct Case {
-        int edge;
+        DockEdge edge;
         int width;
         int height;
     };
-    const Case cases[] = {{0, 133, 1040}, {1, 133, 1040}, {2, 1040, 133}, {3, 1040, 133}};
+    const Case cases[] = {{DockEdge::Right, 133, 1040}, {DockEdge::Left, 133, 1040}, {DockEdge::Top, 1040, 133},
+                          {DockEdge::Bottom, 1040, 133}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.edge);
-        BarBand bands[zep::kBarBandCount];
-        ASSERT_TRUE(zep::GetBarBands(c.edge, bands));
+        SCOPED_TRACE(zep::EdgeIndex(c.edge));
+        const auto bands = zep::BarBandsOf(c.edge);
         std::vector<int> cover(static_cast<size_t>(c.width * c.height), 0);
         for (const BarBand& band : bands) {
             ASSERT_GE(band.x, 0);
@@ -43,21 +43,21 @@ TEST(BarBandsTest, GroupsLieAlongTheBarFromBottomOrLeft)
 {
     // Rows or columns where each group starts and how long it is.
     struct Case {
-        int edge;
+        DockEdge edge;
+        bool vertical;
         int start[3];
         int length[3];
     };
     const Case cases[] = {
-        {0, {621, 415, 0}, {419, 206, 415}},
-        {1, {621, 415, 0}, {419, 206, 415}},
-        {2, {0, 419, 625}, {419, 206, 415}},
-        {3, {0, 419, 625}, {419, 206, 415}},
+        {DockEdge::Right, true, {621, 415, 0}, {419, 206, 415}},
+        {DockEdge::Left, true, {621, 415, 0}, {419, 206, 415}},
+        {DockEdge::Top, false, {0, 419, 625}, {419, 206, 415}},
+        {DockEdge::Bottom, false, {0, 419, 625}, {419, 206, 415}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.edge);
-        BarBand bands[zep::kBarBandCount];
-        ASSERT_TRUE(zep::GetBarBands(c.edge, bands));
-        const bool vertical = zep::BarOrientationOf(c.edge) == BarOrientation::Vertical;
+        SCOPED_TRACE(zep::EdgeIndex(c.edge));
+        const auto bands = zep::BarBandsOf(c.edge);
+        const bool vertical = c.vertical;
         for (int i = 0; i < zep::kBarBandCount; ++i) {
             EXPECT_EQ(i, bands[i].group);
             EXPECT_EQ(c.start[i], vertical ? bands[i].y : bands[i].x);
@@ -67,30 +67,18 @@ TEST(BarBandsTest, GroupsLieAlongTheBarFromBottomOrLeft)
     }
 }
 
-TEST(BarBandsTest, EdgesOutsideTheFourHaveNoBandsAndNoOrientation)
-{
-    for (int edge : {-1, 4, 1000}) {
-        SCOPED_TRACE(edge);
-        BarBand bands[zep::kBarBandCount] = {{7, 7, 7, 7, 7}, {7, 7, 7, 7, 7}, {7, 7, 7, 7, 7}};
-        EXPECT_FALSE(zep::GetBarBands(edge, bands));
-        EXPECT_EQ(7, bands[0].x);
-        EXPECT_EQ(BarOrientation::None, zep::BarOrientationOf(edge));
-    }
-    EXPECT_EQ(BarOrientation::Vertical, zep::BarOrientationOf(1));
-    EXPECT_EQ(BarOrientation::Horizontal, zep::BarOrientationOf(2));
-}
-
 TEST(BarBandsTest, BackgroundIndexNamesThePictureWithThatManySockets)
 {
     struct Case {
-        int edge;
+        DockEdge edge;
         int sockets;
         int index;
         int pictureId;
     };
     const Case cases[] = {
-        {1, 2, 6, 164}, {1, 0, 4, 162}, {1, 3, 7, 165}, {3, 1, 13, 197},
-        {2, 0, 8, 179}, {2, 3, 11, 182}, {0, 0, 0, 145}, {3, 3, 15, 199},
+        {DockEdge::Left, 2, 6, 164},  {DockEdge::Left, 0, 4, 162},  {DockEdge::Left, 3, 7, 165},
+        {DockEdge::Bottom, 1, 13, 197}, {DockEdge::Top, 0, 8, 179},  {DockEdge::Top, 3, 11, 182},
+        {DockEdge::Right, 0, 0, 145}, {DockEdge::Bottom, 3, 15, 199},
     };
     // Backgrounds are loaded in edge order, four per edge, from the first four pictures of each set.
     for (const Case& c : cases) {
@@ -100,16 +88,15 @@ TEST(BarBandsTest, BackgroundIndexNamesThePictureWithThatManySockets)
     }
 }
 
-TEST(BarBandsTest, BadCountsOrEdgesNeverIndexAnotherEdgesSet)
+TEST(BarBandsTest, BadCountsNeverIndexAnotherEdgesSet)
 {
-    for (int edge = -1; edge <= 4; ++edge) {
+    for (DockEdge edge : zep::kAllDockEdges) {
         for (int sockets = -2; sockets <= 5; ++sockets) {
             const int index = zep::BarBackgroundIndex(edge, sockets);
-            const bool valid = edge >= 0 && edge <= 3 && sockets >= 0 && sockets <= 3;
-            if (!valid) {
-                EXPECT_EQ(-1, index) << edge << "," << sockets;
+            if (sockets < 0 || sockets > 3) {
+                EXPECT_EQ(-1, index) << zep::EdgeIndex(edge) << "," << sockets;
             } else {
-                EXPECT_EQ(edge, index / zep::kBackgroundVariants) << sockets;
+                EXPECT_EQ(zep::EdgeIndex(edge), index / zep::kBackgroundVariants) << sockets;
                 EXPECT_LT(index, zep::kBackgroundSlots);
             }
         }

@@ -1,10 +1,9 @@
-// Tool presence, group counts, foreground geometry and the button layout of the dock, as pure logic.
+// Tool presence, group counts and the button layout of the dock, as pure logic.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "launcher/dock/DockGeometry.h"
 #include "launcher/dock/LayoutPlan.h"
 #include "launcher/dock/ToolGroups.h"
 
@@ -29,19 +28,18 @@ struct PositionFixture {
     }
 };
 
-// What a button should end up as: hidden, kept, or placed at key `key` of the section of layout `layout`.
+// What a button should end up as: hidden, or placed at key `key` of the section of layout `layout`.
 struct Expect {
-    ButtonAction action;
+    bool place;
     int layout;
     int key;
 };
-constexpr Expect H{ButtonAction::Hide, 0, 0};
-constexpr Expect K{ButtonAction::Keep, 0, 0};
-constexpr Expect At(int layout, int key) { return Expect{ButtonAction::Place, layout, key}; }
+constexpr Expect H{false, 0, 0};
+constexpr Expect At(int layout, int key) { return Expect{true, layout, key}; }
 
 struct LayoutCase {
     const char* name;
-    int edge;
+    DockEdge edge;
     bool slotExists[10];
     bool alternativeExists;
     int counts[3];
@@ -49,29 +47,25 @@ struct LayoutCase {
 };
 
 const LayoutCase kLayoutCases[] = {
-    {"RightWorkedExample", 0, {1, 0, 1, 1, 1, 1, 0, 0, 1, 0}, false, {2, 3, 1},
+    {"RightWorkedExample", DockEdge::Right, {1, 0, 1, 1, 1, 1, 0, 0, 1, 0}, false, {2, 3, 1},
      {At(2, 0), H, At(2, 1), At(3, 3), At(3, 4), At(3, 5), H, H, At(1, 6), H, H, At(1, 7), At(1, 8)}},
-    {"NoToolPresent", 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false, {0, 0, 0},
+    {"NoToolPresent", DockEdge::Right, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false, {0, 0, 0},
      {H, H, H, H, H, H, H, H, H, H, H, At(1, 7), At(1, 8)}},
-    {"EveryToolPresent", 1, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, false, {3, 3, 3},
+    {"EveryToolPresent", DockEdge::Left, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, false, {3, 3, 3},
      {At(3, 0), At(3, 1), At(3, 2), At(3, 3), At(3, 4), At(3, 5), At(3, 6), At(3, 7), H, H, At(3, 8), At(1, 7),
       At(1, 8)}},
-    {"SlotsEightAndNineShareOnePlace", 0, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1}, false, {0, 0, 1},
+    {"SlotsEightAndNineShareOnePlace", DockEdge::Right, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1}, false, {0, 0, 1},
      {H, H, H, H, H, H, H, H, H, H, At(1, 6), At(1, 7), At(1, 8)}},
-    {"OnlySlotNine", 1, {0, 0, 0, 0, 0, 0, 0, 1, 0, 1}, false, {0, 0, 2},
+    {"OnlySlotNine", DockEdge::Left, {0, 0, 0, 0, 0, 0, 0, 1, 0, 1}, false, {0, 0, 2},
      {H, H, H, H, H, H, H, At(2, 6), H, At(2, 7), H, At(1, 7), At(1, 8)}},
-    {"SlotSixThroughAlternativeTool", 0, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, {0, 0, 1},
+    {"SlotSixThroughAlternativeTool", DockEdge::Right, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, {0, 0, 1},
      {H, H, H, H, H, H, At(1, 6), H, H, H, H, At(1, 7), At(1, 8)}},
-    {"SlotSixAndAlternativeCountOnce", 0, {0, 0, 0, 0, 0, 0, 1, 1, 0, 0}, true, {0, 0, 2},
+    {"SlotSixAndAlternativeCountOnce", DockEdge::Right, {0, 0, 0, 0, 0, 0, 1, 1, 0, 0}, true, {0, 0, 2},
      {H, H, H, H, H, H, At(2, 6), At(2, 7), H, H, H, At(1, 7), At(1, 8)}},
-    {"TopEdge", 2, {0, 1, 0, 0, 0, 1, 1, 0, 0, 1}, false, {1, 1, 2},
+    {"TopEdge", DockEdge::Top, {0, 1, 0, 0, 0, 1, 1, 0, 0, 1}, false, {1, 1, 2},
      {H, At(1, 0), H, H, H, At(1, 3), At(2, 6), H, H, At(2, 7), H, At(1, 7), At(1, 8)}},
-    {"BottomEdge", 3, {1, 1, 0, 0, 1, 0, 0, 0, 1, 1}, false, {2, 1, 1},
+    {"BottomEdge", DockEdge::Bottom, {1, 1, 0, 0, 1, 0, 0, 0, 1, 1}, false, {2, 1, 1},
      {At(2, 0), At(2, 1), H, H, At(1, 3), H, H, H, H, H, At(1, 6), At(1, 7), At(1, 8)}},
-    {"EdgeOutsideRange", 4, {1, 0, 0, 0, 0, 0, 0, 0, 1, 1}, false, {1, 0, 1},
-     {K, H, H, H, H, H, H, H, H, H, K, K, K}},
-    {"NegativeEdge", -1, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false, {0, 0, 0},
-     {H, H, H, H, H, H, H, H, H, H, H, K, K}},
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
@@ -91,14 +85,14 @@ TEST_P(DockLayoutCaseTest, PresenceCountsAndPlaces)
 
     const PositionFixture positions;
     const LayoutPlan plan = PlanButtonLayout(c.edge, installed, counts, positions.table);
-    const bool vertical = c.edge == 0 || c.edge == 1;
+    const bool vertical = c.edge == DockEdge::Right || c.edge == DockEdge::Left;
     for (int n = 0; n < 13; ++n) {
         SCOPED_TRACE("button " + std::to_string(1000 + n));
         const Expect& e = c.buttons[n];
-        ASSERT_EQ(e.action, plan.step[n].action);
-        if (e.action != ButtonAction::Place)
+        ASSERT_EQ(e.place, plan.step[n].place);
+        if (!e.place)
             continue;
-        const CoordinatePair table = TablePoint(c.edge, e.layout - 1, e.key);
+        const CoordinatePair table = TablePoint(static_cast<int>(c.edge), e.layout - 1, e.key);
         EXPECT_EQ(vertical ? table.x : table.x - 215, plan.step[n].x);
         EXPECT_EQ(vertical ? table.y - 215 : table.y, plan.step[n].y);
     }
@@ -146,14 +140,9 @@ TEST(DockLayoutPictureTest, EveryButtonGetsItsEdgePicture)
     const int counts[kSlotGroups] = {};
     const PositionFixture positions;
     for (int edge = 0; edge < 4; ++edge) {
-        const LayoutPlan plan = PlanButtonLayout(edge, installed, counts, positions.table);
+        const LayoutPlan plan = PlanButtonLayout(static_cast<DockEdge>(edge), installed, counts, positions.table);
         for (int n = 0; n < 13; ++n)
             EXPECT_EQ(firstPicture[edge] + n, plan.pictureId[n]) << "edge " << edge << " button " << 1000 + n;
-    }
-    for (int edge : {-1, 4, 100}) {
-        const LayoutPlan plan = PlanButtonLayout(edge, installed, counts, positions.table);
-        for (int n = 0; n < 13; ++n)
-            EXPECT_EQ(-1, plan.pictureId[n]) << "edge " << edge;
     }
 }
 
@@ -163,43 +152,12 @@ TEST(DockLayoutPlanTest, CountsThatDisagreeWithTheFlagsNeverReadOutsideTheGroup)
     const int installed[kPresenceFlags] = {1, 1, 0, 0, 0, 0, 1, 1, 1, 1, 0};
     const int counts[kSlotGroups] = {0, 0, 3};
     const PositionFixture positions;
-    const LayoutPlan plan = PlanButtonLayout(0, installed, counts, positions.table);
-    EXPECT_EQ(ButtonAction::Hide, plan.step[0].action);  // layout 0 is never looked up
-    EXPECT_EQ(ButtonAction::Hide, plan.step[1].action);
-    EXPECT_EQ(ButtonAction::Place, plan.step[8].action);
+    const LayoutPlan plan = PlanButtonLayout(DockEdge::Right, installed, counts, positions.table);
+    EXPECT_FALSE(plan.step[0].place);  // layout 0 is never looked up
+    EXPECT_FALSE(plan.step[1].place);
+    EXPECT_TRUE(plan.step[8].place);
     EXPECT_EQ(TablePoint(0, 2, 8).y - 215, plan.step[8].y);
-    EXPECT_EQ(ButtonAction::Hide, plan.step[9].action);  // a fourth place would be key 9
-}
-
-TEST(DockGeometryTest, ForegroundOffsetsPerEdge)
-{
-    struct Case {
-        int edge;
-        bool known;
-        ForegroundOffsets offsets;
-    };
-    const Case cases[] = {
-        {0, true, {0, 215, 0, -440}},  {1, true, {0, 215, 0, -440}},   {2, true, {215, 0, -440, 0}},
-        {3, true, {215, 0, -440, 0}},  {4, false, {9, 9, 9, 9}},       {-1, false, {9, 9, 9, 9}},
-    };
-    for (const Case& c : cases) {
-        ForegroundOffsets offsets{9, 9, 9, 9};
-        EXPECT_EQ(c.known, ForegroundOffsetsForEdge(c.edge, &offsets)) << "edge " << c.edge;
-        EXPECT_EQ(c.offsets, offsets) << "edge " << c.edge;
-    }
-}
-
-TEST(DockGeometryTest, DockDialogCoversTheMiddleSixHundredPixels)
-{
-    for (int edge = 0; edge < 4; ++edge) {
-        ForegroundOffsets o{};
-        ASSERT_TRUE(ForegroundOffsetsForEdge(edge, &o));
-        const int along = edge < 2 ? o.offsetY : o.offsetX;
-        const int change = edge < 2 ? o.heightChange : o.widthChange;
-        EXPECT_EQ(215, along);
-        EXPECT_EQ(600, 1040 + change);
-        EXPECT_EQ(0, edge < 2 ? o.offsetX + o.widthChange : o.offsetY + o.heightChange);
-    }
+    EXPECT_FALSE(plan.step[9].place);  // a fourth place would be key 9
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 enum Kind { Key, HideButton, Tick, Begin, Blocking, Hover, PanelTimer, SettingsOpen, SettingsClose, PanelGone, ToolCmd, CardClick };
 struct Event {
     Kind kind;
-    int a = 0;  // Tick/Blocking: slide code; Hover: control
+    int a = 0;  // Tick/Blocking: the slide's timer identifier; Hover: control
     int b = 0;  // Tick/Blocking: final; Hover: lParam
 };
 
@@ -27,13 +27,13 @@ std::string Describe(const DockCommands& c)
     if (c.panelTimer == PanelTimerCommand::Kill) add("timer-kill");
     switch (c.panel) {
     case PanelCommand::None: break;
-    case PanelCommand::Open: add("open " + std::to_string(c.panelControl)); break;
-    case PanelCommand::Retarget: add("retarget " + std::to_string(c.panelControl)); break;
+    case PanelCommand::Open: add("open " + std::to_string(ControlId(c.panelButton))); break;
+    case PanelCommand::Retarget: add("retarget " + std::to_string(ControlId(c.panelButton))); break;
     case PanelCommand::CloseWithFade: add("close-fade"); break;
     case PanelCommand::CloseAtOnce: add("close-now"); break;
     }
     if (c.hideBar) add("hide-bar");
-    if (c.killSlideTimer != kNoSlideTimer) add("kill-slide " + std::to_string(c.killSlideTimer));
+    if (c.killSlideTimer) add("kill-slide " + std::to_string(SlideTimerId(*c.killSlideTimer)));
     if (c.enableButtons) add("enable");
     return s;
 }
@@ -47,9 +47,9 @@ std::string Run(DockStateMachine& m, const std::vector<Event>& events)
         switch (e.kind) {
         case Key: last = m.DockKeyReleased(&c) ? Describe(c) : "unhandled"; continue;
         case HideButton: c = m.HideButton(); break;
-        case Tick: c = m.SlideTicked(e.a, e.b != 0); break;
-        case Begin: m.SlideStepBegins(e.a); break;
-        case Blocking: m.BlockingSlideStepped(e.a, e.b != 0); break;
+        case Tick: c = m.SlideTicked(*SlideOfTimer(static_cast<unsigned>(e.a)), e.b != 0); break;
+        case Begin: m.SlideStepBegins(); break;
+        case Blocking: m.BlockingSlideStepped(*SlideOfTimer(static_cast<unsigned>(e.a)), e.b != 0); break;
         case Hover: c = m.HoverReported(e.a, e.b); break;
         case PanelTimer: c = m.PanelTimerTicked(); break;
         case SettingsOpen: m.SettingsOpened(); break;
@@ -91,7 +91,7 @@ void Check(const Case& c)
     EXPECT_EQ(c.state, m.State());
     EXPECT_EQ(c.panelSlot >= 0, m.PanelOpen());
     if (c.panelSlot >= 0)
-        EXPECT_EQ(c.panelSlot, m.PanelSlot());
+        EXPECT_EQ(1000 + c.panelSlot, ControlId(*m.PanelButton()));
 }
 
 TEST(DockStateMachineTest, BarStates)
@@ -108,12 +108,10 @@ TEST(DockStateMachineTest, BarStates)
         {"hide tick at the end", Then(kShownRight, {{Key}, {Tick, 0, 1}}), "hide-bar kill-slide 0", Hidden, -1},
         {"hide button while shown", Then(kShownRight, {{HideButton}}), "hide", Shown, -1},
         {"hide button whatever the state", {{HideButton}}, "hide", Hidden, -1},
-        {"a hide's first step moves a Moving bar", Then(kShownRight, {{Key}, {Begin, 0}}), "", Moving, -1},
-        {"no slide code: no step", Then(kShownRight, {{Begin, 5}}), "", Shown, -1},
+        {"a hide's first step moves a Moving bar", Then(kShownRight, {{Key}, {Begin}}), "", Moving, -1},
         {"settings open: key not the dock key", Then(kShownRight, {{SettingsOpen}, {Key}}), "unhandled", Shown, -1},
         {"settings closed again: key hides", Then(kShownRight, {{SettingsOpen}, {SettingsClose}, {Key}}), "hide",
          Shown, -1},
-        {"no slide code: nothing", {{Key}, {Tick, 5, 1}}, "", Hidden, -1},
         {"blocking reveal ends shown", {{Blocking, 31, 0}, {Blocking, 31, 1}}, "", Shown, -1},
         {"blocking hide ends hidden", Then(kShownRight, {{Blocking, 20, 1}}), "", Hidden, -1},
         {"blocking step short of the end", {{Blocking, 11, 0}}, "", Moving, -1},

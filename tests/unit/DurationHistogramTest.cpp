@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "launcher/app/DurationHistogram.h"
+#include "framework/DurationHistogram.h"
 
 namespace zep {
 namespace {

@@ -6,33 +6,23 @@
 namespace zep {
 namespace {
 
-TEST(SkinCatalogueTest, PictureIdentifiersPerEdge)
-{
-    struct Case {
-        int edge;
-        int base;
-        int background0;
-        int background3;
-        int button1000;
-        int button1012;
-    };
-    const Case cases[] = {
-        {0, 145, 145, 148, 149, 161},
-        {1, 162, 162, 165, 166, 178},
-        {2, 179, 179, 182, 183, 195},
-        {3, 196, 196, 199, 200, 212},
-        {4, -1, -1, -1, -1, -1},
-        {-1, -1, -1, -1, -1, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.edge);
-        EXPECT_EQ(c.base, EdgeSetBase(c.edge));
-        EXPECT_EQ(c.background0, BackgroundPictureId(c.edge, 0));
-        EXPECT_EQ(c.background3, BackgroundPictureId(c.edge, 3));
-        EXPECT_EQ(c.button1000, ButtonPictureId(c.edge, 1000));
-        EXPECT_EQ(c.button1012, ButtonPictureId(c.edge, 1012));
-    }
-}
+// The identifiers of each edge's set: backgrounds with 0 and 3 sockets, the first and the last button.
+static_assert(EdgeSetBase(DockEdge::Right) == 145 && BackgroundPictureId(DockEdge::Right, 3) == 148 &&
+                  ButtonPictureId(DockEdge::Right, DockButton::Tool0) == 149 &&
+                  ButtonPictureId(DockEdge::Right, DockButton::Hide) == 161,
+              "");
+static_assert(EdgeSetBase(DockEdge::Left) == 162 && BackgroundPictureId(DockEdge::Left, 3) == 165 &&
+                  ButtonPictureId(DockEdge::Left, DockButton::Tool0) == 166 &&
+                  ButtonPictureId(DockEdge::Left, DockButton::Hide) == 178,
+              "");
+static_assert(EdgeSetBase(DockEdge::Top) == 179 && BackgroundPictureId(DockEdge::Top, 3) == 182 &&
+                  ButtonPictureId(DockEdge::Top, DockButton::Tool0) == 183 &&
+                  ButtonPictureId(DockEdge::Top, DockButton::Hide) == 195,
+              "");
+static_assert(EdgeSetBase(DockEdge::Bottom) == 196 && BackgroundPictureId(DockEdge::Bottom, 3) == 199 &&
+                  ButtonPictureId(DockEdge::Bottom, DockButton::Tool0) == 200 &&
+                  ButtonPictureId(DockEdge::Bottom, DockButton::Hide) == 212,
+              "");
 
 TEST(SkinCatalogueTest, ShapesOfThePictures)
 {

@@ -1,11 +1,9 @@
-// Shown positions, the slide step rule, the fade ramps and the dock-key test.
+// Shown positions, the slides and their step rule.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "launcher/dock/BarPlacement.h"
-#include "launcher/dock/DockKey.h"
-#include "launcher/dock/FadeRamp.h"
 #include "launcher/dock/SlideStep.h"
 
 namespace zep {
@@ -16,38 +14,33 @@ const WorkArea kFullScreen = {0, 0, 1920, 1080};
 TEST(SlideStepTest, ShownPositionPerEdge)
 {
     struct Case {
-        int edge;
+        DockEdge edge;
         WorkArea wa;
         int cx, cy;
-        bool placed;
         CoordinatePair expected;
     };
     const Case cases[] = {
-        {0, kFullScreen, 1920, 1080, true, {1798, 20}},
-        {1, kFullScreen, 1920, 1080, true, {-11, 20}},
-        {2, kFullScreen, 1920, 1080, true, {440, -11}},
-        {3, kFullScreen, 1920, 1080, true, {440, 958}},
-        {3, {0, 0, 1920, 1040}, 1920, 1080, true, {440, 918}},  // taskbar along the bottom
-        {1, {60, 0, 1920, 1080}, 1920, 1080, true, {49, 20}},   // taskbar on the left
-        {0, {0, 0, 1366, 728}, 1366, 768, true, {1244, -136}},  // screen shorter than the bar
-        {4, kFullScreen, 1920, 1080, false, {7, 7}},
-        {-1, kFullScreen, 1920, 1080, false, {7, 7}},
+        {DockEdge::Right, kFullScreen, 1920, 1080, {1798, 20}},
+        {DockEdge::Left, kFullScreen, 1920, 1080, {-11, 20}},
+        {DockEdge::Top, kFullScreen, 1920, 1080, {440, -11}},
+        {DockEdge::Bottom, kFullScreen, 1920, 1080, {440, 958}},
+        {DockEdge::Bottom, {0, 0, 1920, 1040}, 1920, 1080, {440, 918}},  // taskbar along the bottom
+        {DockEdge::Left, {60, 0, 1920, 1080}, 1920, 1080, {49, 20}},     // taskbar on the left
+        {DockEdge::Right, {0, 0, 1366, 728}, 1366, 768, {1244, -136}},   // screen shorter than the bar
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "edge " << c.edge);
-        CoordinatePair position{7, 7};
-        EXPECT_EQ(c.placed, ShownBarPosition(c.edge, c.wa, c.cx, c.cy, &position));
-        EXPECT_EQ(c.expected, position);
+        SCOPED_TRACE(testing::Message() << "edge " << EdgeIndex(c.edge));
+        EXPECT_EQ(c.expected, ShownBarPosition(c.edge, c.wa, c.cx, c.cy));
     }
 }
 
 // Runs a slide to its end; returns every position placed, the last one the final placement.
-std::vector<CoordinatePair> RunSlide(int code, CoordinatePair from, const WorkArea& wa, int cx, int cy)
+std::vector<CoordinatePair> RunSlide(Slide slide, CoordinatePair from, const WorkArea& wa, int cx, int cy)
 {
     std::vector<CoordinatePair> placed;
     SlideMove move{from, false};
     while (!move.final && placed.size() < 1000) {
-        EXPECT_TRUE(SlideStep(code, move.position, wa, cx, cy, &move));
+        move = SlideStep(slide, move.position, wa, cx, cy);
         placed.push_back(move.position);
     }
     return placed;
@@ -57,16 +50,15 @@ std::vector<CoordinatePair> RunSlide(int code, CoordinatePair from, const WorkAr
 // parked and the shown position: 11 steps of 10 pixels and one final placement, 12 ticks.
 TEST(SlideStepTest, FullWorkAreaSlidesTake12TicksOnEveryEdge)
 {
-    for (int edge = 0; edge < 4; ++edge) {
-        CoordinatePair parked, shown;
-        ASSERT_TRUE(ParkedBarPosition(edge, 1920, 1080, &parked));
-        ASSERT_TRUE(ShownBarPosition(edge, kFullScreen, 1920, 1080, &shown));
+    for (DockEdge edge : kAllDockEdges) {
+        const CoordinatePair parked = ParkedBarPosition(edge, 1920, 1080);
+        const CoordinatePair shown = ShownBarPosition(edge, kFullScreen, 1920, 1080);
         for (bool reveal : {true, false}) {
-            const int code = SlideCode(edge, reveal);
-            SCOPED_TRACE(testing::Message() << "code " << code);
+            const Slide slide{edge, reveal};
+            SCOPED_TRACE(testing::Message() << "timer " << SlideTimerId(slide));
             const CoordinatePair from = reveal ? parked : shown;
             const CoordinatePair to = reveal ? shown : parked;
-            const std::vector<CoordinatePair> placed = RunSlide(code, from, kFullScreen, 1920, 1080);
+            const std::vector<CoordinatePair> placed = RunSlide(slide, from, kFullScreen, 1920, 1080);
             ASSERT_EQ(12u, placed.size());
             EXPECT_EQ(to, placed.back());
             CoordinatePair previous = from;
@@ -81,7 +73,7 @@ TEST(SlideStepTest, FullWorkAreaSlidesTake12TicksOnEveryEdge)
 
 TEST(SlideStepTest, LeftRevealPassesThroughTenPixelSteps)
 {
-    const std::vector<CoordinatePair> placed = RunSlide(11, {-133, 20}, kFullScreen, 1920, 1080);
+    const std::vector<CoordinatePair> placed = RunSlide(RevealSlide(DockEdge::Left), {-133, 20}, kFullScreen, 1920, 1080);
     std::vector<int> xs;
     for (const CoordinatePair& p : placed) {
         xs.push_back(p.x);
@@ -90,10 +82,12 @@ TEST(SlideStepTest, LeftRevealPassesThroughTenPixelSteps)
     EXPECT_EQ((std::vector<int>{-123, -113, -103, -93, -83, -73, -63, -53, -43, -33, -23, -11}), xs);
 }
 
+// Each row names its slide by the identifier of the timer that drives it; a timer that drives no slide
+// gives no step.
 TEST(SlideStepTest, SingleSteps)
 {
     struct Case {
-        int code;
+        unsigned timerId;
         CoordinatePair from;
         bool valid;
         CoordinatePair to;
@@ -118,14 +112,17 @@ TEST(SlideStepTest, SingleSteps)
         {2, {0, 0}, false, {0, 0}, false},
         {12, {0, 0}, false, {0, 0}, false},
         {40, {0, 0}, false, {0, 0}, false},
-        {-1, {0, 0}, false, {0, 0}, false},
+        {41, {0, 0}, false, {0, 0}, false},
+        {0xffffffffu, {0, 0}, false, {0, 0}, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "code " << c.code << " from " << c.from.x << "," << c.from.y);
-        SlideMove move{{0, 0}, false};
-        ASSERT_EQ(c.valid, SlideStep(c.code, c.from, kFullScreen, 1920, 1080, &move));
+        SCOPED_TRACE(testing::Message() << "timer " << c.timerId << " from " << c.from.x << "," << c.from.y);
+        const std::optional<Slide> slide = SlideOfTimer(c.timerId);
+        ASSERT_EQ(c.valid, slide.has_value());
         if (!c.valid)
             continue;
+        EXPECT_EQ(c.timerId, SlideTimerId(*slide));
+        const SlideMove move = SlideStep(*slide, c.from, kFullScreen, 1920, 1080);
         EXPECT_EQ(c.to, move.position);
         EXPECT_EQ(c.final, move.final);
     }
@@ -133,49 +130,11 @@ TEST(SlideStepTest, SingleSteps)
 
 TEST(SlideStepTest, HideTargetsFollowTheScreenSizePassedIn)
 {
-    SlideMove move{};
-    ASSERT_TRUE(SlideStep(0, {1270, 0}, kFullScreen, 1280, 1024, &move));
+    SlideMove move = SlideStep(HideSlide(DockEdge::Right), {1270, 0}, kFullScreen, 1280, 1024);
     EXPECT_EQ((CoordinatePair{1280, 0}), move.position);
-    ASSERT_TRUE(SlideStep(30, {0, 1000}, kFullScreen, 1280, 1024, &move));
+    move = SlideStep(HideSlide(DockEdge::Bottom), {0, 1000}, kFullScreen, 1280, 1024);
     EXPECT_EQ((CoordinatePair{0, 1010}), move.position);
     EXPECT_FALSE(move.final);
-}
-
-TEST(SlideStepTest, FadeRamps)
-{
-    ASSERT_EQ(22u, kFadeInAlphas.size());
-    EXPECT_EQ(0, kFadeInAlphas.front());
-    EXPECT_EQ(252, kFadeInAlphas.back());
-    EXPECT_EQ(255, kFadeOutAlphas.front());
-    EXPECT_EQ(3, kFadeOutAlphas.back());
-    for (size_t i = 1; i < kFadeInAlphas.size(); ++i) {
-        EXPECT_EQ(12, kFadeInAlphas[i] - kFadeInAlphas[i - 1]);
-        EXPECT_EQ(-12, kFadeOutAlphas[i] - kFadeOutAlphas[i - 1]);
-    }
-    // Without alpha ramps (16 bits per pixel) only the background is composed, in 32 steps of 8.
-    ASSERT_EQ(32u, kSixteenBitInAlphas.size());
-    EXPECT_EQ(248, kSixteenBitInAlphas.back());
-    EXPECT_EQ(255, kSixteenBitOutAlphas.front());
-    EXPECT_EQ(7, kSixteenBitOutAlphas.back());
-}
-
-TEST(SlideStepTest, DockKeyIsTheExtendedScanCode0x78OnRelease)
-{
-    struct Case {
-        unsigned long flags, scanCode;
-        bool dockKey;
-    };
-    const Case cases[] = {
-        {0x81, 0x78, true},   // up, extended
-        {0x91, 0x78, true},   // up, injected, extended (as SendInput delivers it)
-        {0x01, 0x78, false},  // press
-        {0x80, 0x78, false},  // release without the extended flag
-        {0x81, 0x77, false},
-        {0x81, 0x178, false},
-        {0x00, 0x00, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.dockKey, IsDockKeyRelease(c.flags, c.scanCode)) << std::hex << c.flags << " " << c.scanCode;
 }
 
 }  // namespace

@@ -84,19 +84,19 @@ TEST(ToolCommandTest, EveryButtonOnX64AndElsewhere)
         {1008, true, "redirect-off;exec default C:\\T\\8\\t8.exe in C:\\T\\8\\;redirect-on;"},
         {1008, false, "exec default C:\\T\\8\\t8.exe in C:\\T\\8\\;"},
         {1009, true, "exec open C:\\T\\9\\t9.exe in C:\\T\\9\\;"},
-        {1010, true, ""}, {1011, true, ""}, {1012, true, ""}, {999, true, ""},
+        {1010, true, ""}, {1011, true, ""}, {1012, true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.id << (c.x64 ? " x64" : " x86"));
         RecordingSystem system;
         system.x64 = c.x64;
-        RunToolCommand(ToolCommandFor(c.id), entries, system);
+        RunToolCommand(ToolCommandFor(*ToDockButton(c.id)), entries, system);
         EXPECT_EQ(c.calls, system.calls);
     }
-    EXPECT_EQ(ToolAction::OpenSettings, ToolCommandFor(1011).action);
-    EXPECT_EQ(ToolAction::Hide, ToolCommandFor(1012).action);
-    EXPECT_TRUE(ClosesCardFirst(1000) && ClosesCardFirst(1009));
-    EXPECT_FALSE(ClosesCardFirst(1010) || ClosesCardFirst(1012));
+    EXPECT_EQ(ToolAction::OpenSettings, ToolCommandFor(DockButton::Settings).action);
+    EXPECT_EQ(ToolAction::Hide, ToolCommandFor(DockButton::Hide).action);
+    static_assert(ClosesCardFirst(DockButton::Tool0) && ClosesCardFirst(DockButton::Tool9), "");
+    static_assert(!ClosesCardFirst(DockButton::Combined) && !ClosesCardFirst(DockButton::Hide), "");
 }
 
 TEST(ToolCommandTest, FailuresStartNothing)
@@ -108,18 +108,18 @@ TEST(ToolCommandTest, FailuresStartNothing)
     SetEntry(entries[2], L"", L"t.exe");  // no folder: the shell would search elsewhere
 
     RecordingSystem system;
-    RunToolCommand(ToolCommandFor(1000), entries, system);
-    RunToolCommand(ToolCommandFor(1002), entries, system);
+    RunToolCommand(ToolCommandFor(DockButton::Tool0), entries, system);
+    RunToolCommand(ToolCommandFor(DockButton::Tool2), entries, system);
     EXPECT_EQ("", system.calls);
 
     system.canDisable = false;
-    RunToolCommand(ToolCommandFor(1008), entries, system);
+    RunToolCommand(ToolCommandFor(DockButton::Tool8), entries, system);
     EXPECT_EQ("redirect-fails;", system.calls);
 
     system.calls.clear();
     system.x64 = false;
     system.assistant = false;
-    RunToolCommand(ToolCommandFor(1001), entries, system);
+    RunToolCommand(ToolCommandFor(DockButton::Tool1), entries, system);
     EXPECT_EQ("request 2030 620;debug Can't find ZepAssistant hWnd;", system.calls);
 }
 

@@ -10,15 +10,13 @@
 
 TEST(ButtonLayerMirrorTest, RefusedThumbnailIsSilent)
 {
-    probe::SetStoredDirection(0);
     zep::CCtrlDialog pair;
-    ASSERT_TRUE(probe::LoadAllBackgrounds(*pair.m_pPngDlg));
-    ASSERT_TRUE(pair.m_pPngDlg->Create(IDD_PNG_DIALOG, nullptr));
-    ASSERT_TRUE(pair.Create(IDD_ZEPHRA3_DIALOG, *pair.m_pPngDlg));
+    ASSERT_TRUE(probe::LoadAllBackgrounds(*pair.Background()));
+    ASSERT_TRUE(pair.CreatePair(IDD_ZEPHRA3_DIALOG));
     const RECT before = probe::WindowRect(pair);
     zep::CButtonLayerMirror mirror;
-    for (int edge : {0, 2, 7})
-        EXPECT_FALSE(mirror.Mirror(*pair.m_pPngDlg, pair, edge, pair.m_pPngDlg->m_sizeComposition)) << edge;
+    for (const RECT& destination : {RECT{0, 215, 133, 815}, RECT{215, 0, 815, 133}})
+        EXPECT_FALSE(mirror.Mirror(*pair.Background(), pair, destination)) << destination.left;
     const RECT after = probe::WindowRect(pair);
     EXPECT_TRUE(::EqualRect(&before, &after));
     EXPECT_TRUE(::IsWindowVisible(pair));

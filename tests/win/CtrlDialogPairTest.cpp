@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "SkinWindowProbe.h"
@@ -64,6 +66,29 @@ private:
     HWND m_hwnd;
 };
 
+// Whether a tooltip control owned by `owner` exists on this thread.
+struct TooltipSearch {
+    HWND owner;
+    bool found;
+};
+
+BOOL CALLBACK FindOwnedTooltip(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<TooltipSearch*>(param);
+    wchar_t name[64] = L"";
+    ::GetClassNameW(hwnd, name, 64);
+    if (::GetWindow(hwnd, GW_OWNER) == search->owner && ::lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+        search->found = true;
+    return TRUE;
+}
+
+bool HasOwnedTooltip(HWND owner)
+{
+    TooltipSearch search{owner, false};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindOwnedTooltip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 class CtrlDialogPairTest : public ::testing::Test {
 protected:
     void SetUp() override { probe::SetStoredDirection(0); }
@@ -71,13 +96,11 @@ protected:
     // Background window with the 420 x 175 settings picture at (100, 100), control dialog above it.
     void CreatePair(POINT offset, SIZE extra)
     {
-        ASSERT_TRUE(m_pair.m_pPngDlg->LoadPicture(300));
-        ASSERT_TRUE(m_pair.m_pPngDlg->Create(IDD_PNG_DIALOG, nullptr));
-        ::SetWindowPos(*m_pair.m_pPngDlg, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pair.m_ptOffset = offset;
-        m_pair.m_sizeExtra = extra;
-        m_pair.m_pPngDlg->m_ptCompanionOffset = offset;
-        ASSERT_TRUE(m_pair.Create(IDD_SETTING_DIALOG, *m_pair.m_pPngDlg));
+        ASSERT_TRUE(m_pair.Background()->LoadPicture(300));
+        ASSERT_TRUE(m_pair.Background()->Create(IDD_PNG_DIALOG, nullptr));
+        ::SetWindowPos(*m_pair.Background(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_pair.SetForegroundOffsets(offset, extra);
+        ASSERT_TRUE(m_pair.Create(IDD_SETTING_DIALOG, *m_pair.Background()));
     }
 
     RecordingCtrlDialog m_pair;
@@ -93,12 +116,11 @@ TEST_F(CtrlDialogPairTest, DialogSitsOnItsBackgroundWithOffsetAndSizeChange)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.offset.x << "," << c.offset.y);
         RecordingCtrlDialog pair;
-        ASSERT_TRUE(pair.m_pPngDlg->LoadPicture(300));
-        ASSERT_TRUE(pair.m_pPngDlg->Create(IDD_PNG_DIALOG, nullptr));
-        ::SetWindowPos(*pair.m_pPngDlg, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        pair.m_ptOffset = c.offset;
-        pair.m_sizeExtra = c.extra;
-        ASSERT_TRUE(pair.Create(IDD_SETTING_DIALOG, *pair.m_pPngDlg));
+        ASSERT_TRUE(pair.Background()->LoadPicture(300));
+        ASSERT_TRUE(pair.Background()->Create(IDD_PNG_DIALOG, nullptr));
+        ::SetWindowPos(*pair.Background(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pair.SetForegroundOffsets(c.offset, c.extra);
+        ASSERT_TRUE(pair.Create(IDD_SETTING_DIALOG, *pair.Background()));
 
         const RECT rect = probe::WindowRect(pair);
         EXPECT_EQ(100 + c.offset.x, rect.left);
@@ -106,7 +128,7 @@ TEST_F(CtrlDialogPairTest, DialogSitsOnItsBackgroundWithOffsetAndSizeChange)
         EXPECT_EQ(420 + c.extra.cx, rect.right - rect.left);
         EXPECT_EQ(175 + c.extra.cy, rect.bottom - rect.top);
         EXPECT_TRUE(::IsWindowVisible(pair));
-        EXPECT_EQ(static_cast<HWND>(pair), pair.m_pPngDlg->m_hCompanion);
+        EXPECT_EQ(static_cast<HWND>(pair), pair.Background()->Companion());
 
         const LONG_PTR exStyle = ::GetWindowLongPtrW(pair, GWL_EXSTYLE);
         EXPECT_TRUE(exStyle & WS_EX_LAYERED);
@@ -118,7 +140,7 @@ TEST_F(CtrlDialogPairTest, DialogSitsOnItsBackgroundWithOffsetAndSizeChange)
         ASSERT_TRUE(::GetLayeredWindowAttributes(pair, &key, &alpha, &flags));
         EXPECT_EQ(RGB(11, 0, 11), key);
         EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY), flags);
-        EXPECT_TRUE(::IsWindow(pair.m_toolTip));
+        EXPECT_TRUE(HasOwnedTooltip(pair));
         pair.DestroyWindow();
     }
 }
@@ -130,7 +152,7 @@ TEST_F(CtrlDialogPairTest, CompanionFollowsItsBackgroundWindowAnywhere)
     const POINT places[] = {{-133, 40}, {1787, 20}, {300, -5000}, {1920, 1080}, {0, 0}};
     for (const POINT& place : places) {
         SCOPED_TRACE(::testing::Message() << place.x << "," << place.y);
-        ::SetWindowPos(*m_pair.m_pPngDlg, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(*m_pair.Background(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         const RECT rect = probe::WindowRect(m_pair);
         EXPECT_EQ(place.x, rect.left);
         EXPECT_EQ(place.y + 215, rect.top);
@@ -138,7 +160,7 @@ TEST_F(CtrlDialogPairTest, CompanionFollowsItsBackgroundWindowAnywhere)
         EXPECT_EQ(before.bottom - before.top, rect.bottom - rect.top);
     }
     // Moved through MoveWindow as well.
-    ::MoveWindow(*m_pair.m_pPngDlg, 50, 60, 420, 175, FALSE);
+    ::MoveWindow(*m_pair.Background(), 50, 60, 420, 175, FALSE);
     EXPECT_EQ(50, probe::WindowRect(m_pair).left);
     EXPECT_EQ(275, probe::WindowRect(m_pair).top);
 }
@@ -168,10 +190,10 @@ TEST_F(CtrlDialogPairTest, EraseFillsTheClientAreaWithTheKeyColour)
 TEST_F(CtrlDialogPairTest, DestroyWindowTakesTheBackgroundWindowAlong)
 {
     CreatePair({0, 0}, {0, 0});
-    HWND background = *m_pair.m_pPngDlg;
+    HWND background = *m_pair.Background();
     HWND dialog = m_pair;
     EXPECT_TRUE(m_pair.DestroyWindow());
-    EXPECT_EQ(nullptr, m_pair.m_pPngDlg);
+    EXPECT_EQ(nullptr, m_pair.Background());
     EXPECT_FALSE(::IsWindow(background));
     EXPECT_FALSE(::IsWindow(dialog));
     EXPECT_FALSE(m_pair.DestroyWindow());
@@ -183,10 +205,9 @@ TEST_F(CtrlDialogPairTest, DeletingThePairWithoutDestroyWindowRemovesBothWindows
     HWND dialog = nullptr;
     {
         RecordingCtrlDialog pair;
-        ASSERT_TRUE(pair.m_pPngDlg->LoadPicture(300));
-        ASSERT_TRUE(pair.m_pPngDlg->Create(IDD_PNG_DIALOG, nullptr));
-        ASSERT_TRUE(pair.Create(IDD_SETTING_DIALOG, *pair.m_pPngDlg));
-        background = *pair.m_pPngDlg;
+        ASSERT_TRUE(pair.Background()->LoadPicture(300));
+        ASSERT_TRUE(pair.CreatePair(IDD_SETTING_DIALOG));
+        background = *pair.Background();
         dialog = pair;
     }
     EXPECT_FALSE(::IsWindow(background));
@@ -201,12 +222,12 @@ TEST_F(CtrlDialogPairTest, CloseRequestIsPassedToTheCloseTarget)
     RecordingPngDialog window;
     ASSERT_TRUE(window.LoadPicture(300));
     ASSERT_TRUE(window.Create(IDD_PNG_DIALOG, nullptr));
-    window.m_hCloseTarget = target.get();
+    window.SetCloseTarget(target.get());
     ::SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(1, target.TakeCloses());
     EXPECT_TRUE(::IsWindow(window));
 
-    window.m_hCloseTarget = nullptr;
+    window.SetCloseTarget(nullptr);
     ::SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(window));
     window.DestroyWindow();
@@ -229,12 +250,12 @@ TEST_F(CtrlDialogPairTest, EnterEscapeAndAltF4NeverCloseEitherWindow)
     };
     CloseTarget target;
     CreatePair({0, 0}, {0, 0});
-    auto* background = static_cast<zep::CPngDialog*>(m_pair.m_pPngDlg);
-    background->m_hCloseTarget = target.get();
+    zep::CPngDialog* background = m_pair.Background();
+    background->SetCloseTarget(target.get());
     RecordingPngDialog lone;
     ASSERT_TRUE(lone.LoadPicture(318));
     ASSERT_TRUE(lone.Create(IDD_PNG_DIALOG, nullptr));
-    lone.m_hCloseTarget = target.get();
+    lone.SetCloseTarget(target.get());
 
     probe::TestApp app;
     for (const Case& c : cases) {
@@ -290,7 +311,7 @@ TEST_F(CtrlDialogPairTest, DragTurnsFullWindowDragOffOnlyForItsDuration)
         RecordingPngDialog window;
         ASSERT_TRUE(window.LoadPicture(318));
         ASSERT_TRUE(window.Create(IDD_PNG_DIALOG, nullptr));
-        window.m_bDragEnabled = c.dragEnabled;
+        window.SetDragEnabled(c.dragEnabled);
         ::SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, c.fullDragBefore, nullptr, 0);
 
         ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -314,51 +335,85 @@ TEST_F(CtrlDialogPairTest, WhiteLineCannotBeDragged)
 {
     zep::CWhiteLinePng line;
     ASSERT_TRUE(line.LoadPicture(317));
-    EXPECT_TRUE(line.m_bDragEnabled);
+    EXPECT_TRUE(line.DragEnabled());
     ASSERT_TRUE(line.Create(IDD_PNG_DIALOG, nullptr));
-    EXPECT_FALSE(line.m_bDragEnabled);
+    EXPECT_FALSE(line.DragEnabled());
     EXPECT_TRUE(probe::IsLayered(line));
     line.DestroyWindow();
 }
 
-TEST_F(CtrlDialogPairTest, WithoutTheUserKeyTheWindowIsComposedAsOnTheRightEdge)
+// ---- MoveBarPair and the foreground offsets
+
+// A dock-like pair over the bar backgrounds: the dialog 600 pixels long, at 215 along the bar.
+void CreateBarPair(zep::CCtrlDialog& pair, bool vertical)
 {
-    // HKEY_CURRENT_USER redirected to a volatile key: the per-user key can be neither opened nor created
-    // (a lasting key cannot live under a volatile one).
-    HKEY holder = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe", 0, nullptr,
-                                               REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &holder, nullptr));
-    ASSERT_EQ(ERROR_SUCCESS, ::RegOverridePredefKey(HKEY_CURRENT_USER, holder));
-    RecordingPngDialog window;
-    ASSERT_TRUE(window.LoadPicture(318));
-    const bool created = window.Create(IDD_PNG_DIALOG, nullptr);
-    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    ::RegCloseKey(holder);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe");
+    ASSERT_TRUE(probe::LoadAllBackgrounds(*pair.Background()));
+    pair.Background()->SetBackgroundLayout(vertical ? zep::DockEdge::Right : zep::DockEdge::Top, 0, 0, 0);
+    pair.SetForegroundOffsets(vertical ? POINT{0, 215} : POINT{215, 0}, vertical ? SIZE{0, -440} : SIZE{-440, 0});
+    ASSERT_TRUE(pair.CreatePair(IDD_ZEPHRA3_DIALOG));
+    ::SetWindowPos(*pair.Background(), nullptr, 50, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
-    ASSERT_TRUE(created);
-    EXPECT_EQ(TRUE, window.initResult);
-    ASSERT_EQ(1u, window.compositions.size());
-    EXPECT_EQ(0, window.compositions[0].alpha);
-    EXPECT_EQ(495, window.compositions[0].size.cx);
-    EXPECT_TRUE(probe::IsLayered(window));
-    window.DestroyWindow();
+TEST(MoveBarPairTest, WithoutMarkerTheDialogFollowsUnsized)
+{
+    zep::CCtrlDialog pair;
+    CreateBarPair(pair, true);
+    ::SetWindowPos(pair, nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    // A bar background without the key: the right edge's vertical bar.
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe", 0, nullptr,
-                                               REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &holder, nullptr));
-    ASSERT_EQ(ERROR_SUCCESS, ::RegOverridePredefKey(HKEY_CURRENT_USER, holder));
-    RecordingPngDialog bar;
-    ASSERT_TRUE(probe::LoadAllBackgrounds(bar));
-    const bool barCreated = bar.Create(IDD_PNG_DIALOG, nullptr);
-    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    ::RegCloseKey(holder);
-    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe");
-    ASSERT_TRUE(barCreated);
-    ASSERT_EQ(1u, bar.compositions.size());
-    EXPECT_EQ(133, bar.compositions[0].size.cx);
-    EXPECT_EQ(1040, bar.compositions[0].size.cy);
-    bar.DestroyWindow();
+    pair.MoveBarPair(300, 10, 500, 500, SWP_NOACTIVATE);
+
+    const RECT background = probe::WindowRect(*pair.Background());
+    const RECT dialog = probe::WindowRect(pair);
+    const RECT expectedBackground = {300, 10, 300 + 133, 10 + 1040};
+    const RECT expectedDialog = {300, 225, 350, 285};
+    EXPECT_TRUE(::EqualRect(&expectedBackground, &background));
+    EXPECT_TRUE(::EqualRect(&expectedDialog, &dialog));
+    EXPECT_EQ(static_cast<HWND>(*pair.Background()), ::GetWindow(pair, GW_HWNDNEXT));
+}
+
+TEST(MoveBarPairTest, WithMarkerTheDialogIsMovedAndSizedFirst)
+{
+    struct Case {
+        bool vertical;
+        int x, y, width, height;
+        RECT dialog;
+    };
+    const Case cases[] = {
+        {true, 400, 30, 133, 1040, {400, 245, 533, 845}},
+        {true, -133, 20, 133, 1040, {-133, 235, 0, 835}},
+        {false, 100, -133, 1040, 133, {315, -133, 915, 0}},
+        {false, 440, 900, 1040, 133, {655, 900, 1255, 1033}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << "," << c.y);
+        zep::CCtrlDialog pair;
+        CreateBarPair(pair, c.vertical);
+        ::ShowWindow(pair, SW_HIDE);
+        ::SetWindowPos(pair, nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT before = probe::WindowRect(*pair.Background());
+
+        pair.MoveBarPair(c.x, c.y, c.width, c.height, zep::CCtrlDialog::kMoveDialog | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+
+        const RECT dialog = probe::WindowRect(pair);
+        EXPECT_TRUE(::EqualRect(&c.dialog, &dialog));
+        EXPECT_TRUE(::IsWindowVisible(pair));  // the other flags reach the dialog
+        const RECT background = probe::WindowRect(*pair.Background());
+        const RECT expected = {c.x, c.y, c.x + before.right - before.left, c.y + before.bottom - before.top};
+        EXPECT_TRUE(::EqualRect(&expected, &background));
+        EXPECT_EQ(static_cast<HWND>(*pair.Background()), ::GetWindow(pair, GW_HWNDNEXT));
+    }
+}
+
+TEST(ForegroundOffsetsTest, StoredInTheDialogAndItsBackground)
+{
+    zep::CCtrlDialog dialog;
+    dialog.SetForegroundOffsets(POINT{215, 0}, SIZE{-440, 0});
+    EXPECT_EQ(215, dialog.ForegroundOffset().x);
+    EXPECT_EQ(0, dialog.ForegroundOffset().y);
+    EXPECT_EQ(-440, dialog.ForegroundSizeChange().cx);
+    EXPECT_EQ(0, dialog.ForegroundSizeChange().cy);
+    EXPECT_EQ(215, dialog.Background()->CompanionOffset().x);
+    EXPECT_EQ(0, dialog.Background()->CompanionOffset().y);
 }
 
 }  // namespace

@@ -1,16 +1,18 @@
 // The dock layout on real windows under Wine: tool detection from the registry, button places on a
-// dock-like window pair, moving the pair, and rebuilding the bar after a registry change.
+// dock-like window pair, and rebuilding the bar after a registry change.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "launcher/config/LaunchConfig.h"
-#include "launcher/dock/DockGeometry.h"
+#include "launcher/dock/DockButtons.h"
 #include "launcher/dock/DockLayout.h"
 #include "launcher/dock/ToolGroups.h"
 #include "launcher/skin/CtrlDialog.h"
@@ -78,6 +80,9 @@ public:
         for (int slot = 0; slot <= kPresenceSlots; ++slot)
             ::RemoveDirectoryW(Folder(slot).c_str());
         ::RemoveDirectoryW(m_folder.c_str());
+        wchar_t ini[MAX_PATH];
+        if (GetInstallFilePath(L"LaunchInfo.ini", ini))
+            ::DeleteFileW(ini);
     }
     ToolMachine(const ToolMachine&) = delete;
     ToolMachine& operator=(const ToolMachine&) = delete;
@@ -134,18 +139,31 @@ CoordinatePair TablePoint(int edge, int layoutIndex, int key)
     return edge < 2 ? CoordinatePair{across, along} : CoordinatePair{along, across};
 }
 
-// A configuration whose section names are the test's registry value names, with the table above.
+// A configuration whose section names are the test's registry value names, with the table above, read
+// from a LaunchInfo.ini written into the install folder (the tool machine removes it again).
 std::unique_ptr<CLaunchConfig> MakeConfig()
 {
-    auto config = std::make_unique<CLaunchConfig>();
+    wchar_t path[MAX_PATH];
+    EXPECT_TRUE(GetInstallFilePath(L"LaunchInfo.ini", path));
+    std::wstring folder(path);
+    folder.resize(folder.find_last_of(L'\\'));
+    ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    std::ofstream ini(path, std::ios::binary | std::ios::trunc);
+    ini << "[AppName]\r\n";
     for (int slot = 0; slot < kToolSlots; ++slot)
-        ::lstrcpynW(config->m_szAppName[slot], SlotValueName(slot).c_str(), kNameChars);
-    ::lstrcpynW(config->m_szAppName61, kAlternativeName, kPathChars);
-    for (int e = 0; e < 4; ++e)
-        for (int l = 0; l < 3; ++l)
+        ini << slot << "=ZepLayoutTool" << slot << "\r\n";
+    ini << "6.1=ZepLayoutAlt\r\n";
+    const char edges[] = "RLTB";
+    for (int e = 0; e < 4; ++e) {
+        for (int l = 0; l < 3; ++l) {
+            ini << "[Main_Ctrl_Pos_" << edges[e] << l + 1 << "]\r\n";
             for (int k = 0; k < 9; ++k)
-                config->m_ptCtrlPos[e][l][k] = TablePoint(e, l, k);
-    config->m_nDirection = 0;
+                ini << k << "=" << TablePoint(e, l, k).x << "," << TablePoint(e, l, k).y << "\r\n";
+        }
+    }
+    ini.close();
+    auto config = std::make_unique<CLaunchConfig>();
+    config->ReadLaunchInfo();
     return config;
 }
 
@@ -163,60 +181,53 @@ protected:
     void OnComposed(const LayeredSurface& surface, BYTE alpha) override
     {
         m_compositions.push_back({alpha, ::IsWindowVisible(m_hWnd) != FALSE,
-                                  m_hCompanion != nullptr && ::IsWindowVisible(m_hCompanion) != FALSE});
+                                  Companion() != nullptr && ::IsWindowVisible(Companion()) != FALSE});
         CPngDialog::OnComposed(surface, alpha);
     }
 };
 
 // A dock-like pair: a control dialog from template 103 over its background window from template 102,
-// with the foreground offsets of `edge`, and 13 image buttons created hidden.
+// with the foreground offsets of `edge`, its 13 image buttons created hidden, and its layout.
 class DockPair {
 public:
-    DockPair()
-    {
-        delete m_dialog.m_pPngDlg;
-        m_dialog.m_pPngDlg = m_background = new RecordingBackground;
-    }
+    DockPair() : m_dialog(MakeBackground()), m_layout(m_dialog, m_buttons) {}
 
-    bool Create(int edge)
+    bool Create(DockEdge edge)
     {
         static const UINT sets[4][4] = {{145, 146, 147, 148}, {162, 163, 164, 165}, {179, 180, 181, 182},
                                         {196, 197, 198, 199}};
-        CPngDialog& background = *m_dialog.m_pPngDlg;
-        if (!LoadEdgeImageSets(background, sets[0], sets[1], sets[2], sets[3]))
+        CPngDialog& background = *m_dialog.Background();
+        if (!background.LoadEdgeImageSets(sets[0], sets[1], sets[2], sets[3]))
             return false;
-        ForegroundOffsets offsets{};
-        if (!ForegroundOffsetsForEdge(edge, &offsets))
-            return false;
-        CDockLayout::SetForegroundOffsets(m_dialog, offsets.offsetX, offsets.offsetY, offsets.widthChange,
-                                          offsets.heightChange);
+        m_layout.SetForegroundOffsets(edge);
         if (!background.Create(102, nullptr))
             return false;
         background.UpdateEdgeBackground(edge, 0, 0, 0, 255);
         ::SetWindowPos(background, nullptr, 50, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (!m_dialog.Create(103, background))
             return false;
-        for (int n = 0; n < kDockButtons; ++n) {
-            m_owned[n] = std::make_unique<CImageButton>();
-            if (!m_owned[n]->Create(L"", 0, RECT{0, 0, 0, 0}, m_dialog, static_cast<UINT>(kFirstDockButtonId + n)))
-                return false;
-            ::ShowWindow(*m_owned[n], SW_HIDE);
-            m_buttons[n] = m_owned[n].get();
-        }
+        m_buttons.Create(m_dialog);
         return true;
     }
 
     CCtrlDialog& Dialog() { return m_dialog; }
+    CDockLayout& Layout() { return m_layout; }
     RecordingBackground& Recorder() { return *m_background; }
-    HWND Background() const { return m_dialog.m_pPngDlg->GetSafeHwnd(); }
-    CImageButton* const (&Buttons() const)[kDockButtons] { return m_buttons; }
-    HWND Button(int id) const { return m_buttons[id - kFirstDockButtonId]->GetSafeHwnd(); }
+    HWND Background() const { return m_dialog.Background()->GetSafeHwnd(); }
+    HWND Button(int id) const { return m_buttons.Get(*ToDockButton(id))->GetSafeHwnd(); }
 
 private:
-    CCtrlDialog m_dialog;  // destroyed after the buttons
+    std::unique_ptr<CPngDialog> MakeBackground()
+    {
+        auto background = std::make_unique<RecordingBackground>();
+        m_background = background.get();
+        return background;
+    }
+
     RecordingBackground* m_background = nullptr;  // owned by m_dialog
-    std::unique_ptr<CImageButton> m_owned[kDockButtons];
-    CImageButton* m_buttons[kDockButtons] = {};
+    CCtrlDialog m_dialog;                         // destroyed after the buttons
+    CDockButtons m_buttons;
+    CDockLayout m_layout;
 };
 
 RECT ScreenRect(HWND window)
@@ -242,12 +253,12 @@ void ExpectRect(const RECT& expected, const RECT& actual, const char* what)
 }
 
 // The button is shown at key `key` of layout `layout`, converted to the dock dialog's pixels.
-void ExpectPlaced(const DockPair& pair, int id, int edge, int layout, int key)
+void ExpectPlaced(const DockPair& pair, int id, DockEdge edge, int layout, int key)
 {
     SCOPED_TRACE("button " + std::to_string(id));
-    const CoordinatePair table = TablePoint(edge, layout - 1, key);
-    const int x = edge < 2 ? table.x : table.x - 215;
-    const int y = edge < 2 ? table.y - 215 : table.y;
+    const CoordinatePair table = TablePoint(EdgeIndex(edge), layout - 1, key);
+    const int x = IsVertical(edge) ? table.x : table.x - 215;
+    const int y = IsVertical(edge) ? table.y - 215 : table.y;
     const int side = id >= 1011 ? 27 : 48;
     ExpectRect(RECT{x, y, x + side, y + side}, RectInParent(pair.Button(id)), "place");
     EXPECT_TRUE(::IsWindowVisible(pair.Button(id)));
@@ -297,27 +308,31 @@ TEST_P(DetectToolsTest, ReadsRegistryAndHandsCountsToTheBackground)
 {
     const DetectCase& c = GetParam();
     ToolMachine machine;
+    auto config = MakeConfig();
+    DockPair pair;
+    // Every tool present at an earlier detection: no flag of it may stay.
+    for (int slot = 0; slot <= kPresenceSlots; ++slot)
+        machine.SetInstallPath(slot, PathKind::Existing);
+    machine.SetDirection(1);
+    pair.Layout().DetectTools(*config);
+
     for (int slot = 0; slot < kPresenceSlots; ++slot)
         machine.SetInstallPath(slot, c.slots[slot]);
     machine.SetInstallPath(kPresenceSlots, c.alternative);
     machine.SetDirection(c.direction);
-
-    auto config = MakeConfig();
-    config->m_nDirection = 9;
-    CPngDialog background;
-    CDockLayout layout;
-    for (int& flag : layout.m_bInstalled)
-        flag = 1;  // stale flags from an earlier detection
-    layout.DetectTools(*config, background);
+    pair.Layout().DetectTools(*config);
+    const DockEdge edge = StoredDockEdge(static_cast<long>(c.direction));
+    pair.Layout().SetBackgroundLayout(edge);
 
     for (int i = 0; i < kPresenceFlags; ++i)
-        EXPECT_EQ(c.installed[i], layout.m_bInstalled[i]) << "index " << i;
+        EXPECT_EQ(c.installed[i], pair.Layout().Installed()[i]) << "index " << i;
+    const CPngDialog& background = *pair.Dialog().Background();
     for (int g = 0; g < kSlotGroups; ++g) {
-        EXPECT_EQ(c.counts[g], layout.m_nGroupCount[g]) << "group " << g;
-        EXPECT_EQ(c.counts[g], background.m_nStateCounts[g]) << "group " << g;
+        EXPECT_EQ(c.counts[g], pair.Layout().GroupCounts()[g]) << "group " << g;
+        EXPECT_EQ(c.counts[g], background.LayoutCounts()[static_cast<size_t>(g)]) << "group " << g;
     }
-    EXPECT_EQ(static_cast<int>(c.direction), config->m_nDirection);
-    EXPECT_EQ(static_cast<int>(c.direction), background.m_nStateEdge);
+    EXPECT_EQ(static_cast<int>(c.direction), EdgeIndex(config->StoredEdge()));
+    EXPECT_EQ(static_cast<int>(c.direction), EdgeIndex(background.LayoutEdge()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DetectToolsTest, ::testing::ValuesIn(kDetectCases),
@@ -332,7 +347,7 @@ struct Expect {
 
 struct PlaceCase {
     const char* name;
-    int edge;
+    DockEdge edge;
     bool slots[10];
     bool alternative;
     Expect buttons[13];
@@ -340,13 +355,13 @@ struct PlaceCase {
 
 constexpr Expect H{0, 0};
 const PlaceCase kPlaceCases[] = {
-    {"RightWorkedExample", 0, {1, 0, 1, 1, 1, 1, 0, 0, 1, 0}, false,
+    {"RightWorkedExample", DockEdge::Right, {1, 0, 1, 1, 1, 1, 0, 0, 1, 0}, false,
      {{2, 0}, H, {2, 1}, {3, 3}, {3, 4}, {3, 5}, H, H, {1, 6}, H, H, {1, 7}, {1, 8}}},
-    {"TopEdge", 2, {0, 1, 0, 0, 0, 1, 1, 0, 0, 1}, false,
+    {"TopEdge", DockEdge::Top, {0, 1, 0, 0, 0, 1, 1, 0, 0, 1}, false,
      {H, {1, 0}, H, H, H, {1, 3}, {2, 6}, H, H, {2, 7}, H, {1, 7}, {1, 8}}},
-    {"LeftEdgeSlotsEightAndNineTogether", 1, {1, 1, 1, 0, 0, 0, 0, 1, 1, 1}, true,
+    {"LeftEdgeSlotsEightAndNineTogether", DockEdge::Left, {1, 1, 1, 0, 0, 0, 0, 1, 1, 1}, true,
      {{3, 0}, {3, 1}, {3, 2}, H, H, H, {3, 6}, {3, 7}, H, H, {3, 8}, {1, 7}, {1, 8}}},
-    {"BottomEdgeNothingInstalled", 3, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false,
+    {"BottomEdgeNothingInstalled", DockEdge::Bottom, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false,
      {H, H, H, H, H, H, H, H, H, H, H, {1, 7}, {1, 8}}},
 };
 
@@ -357,15 +372,17 @@ class LayoutButtonsTest : public ::testing::TestWithParam<PlaceCase> {};
 TEST_P(LayoutButtonsTest, PlacesPresentButtonsAndHidesTheRest)
 {
     const PlaceCase& c = GetParam();
+    ToolMachine machine;
+    for (int slot = 0; slot < kPresenceSlots; ++slot)
+        machine.SetInstallPath(slot, c.slots[slot] ? PathKind::Existing : PathKind::NoValue);
+    machine.SetInstallPath(kPresenceSlots, c.alternative ? PathKind::Existing : PathKind::NoValue);
     DockPair pair;
     ASSERT_TRUE(pair.Create(c.edge));
     ASSERT_TRUE(::IsWindowVisible(pair.Dialog()));
     auto config = MakeConfig();
-    CDockLayout layout;
-    SetPresenceFlags(c.slots, c.alternative, layout.m_bInstalled);
-    CountSlotGroups(layout.m_bInstalled, layout.m_nGroupCount);
+    pair.Layout().DetectTools(*config);
 
-    layout.LayoutButtons(c.edge, *config, pair.Buttons());
+    pair.Layout().LayoutButtons(c.edge, *config);
 
     for (int n = 0; n < kDockButtons; ++n) {
         if (c.buttons[n].layout == 0)
@@ -381,88 +398,6 @@ TEST_P(LayoutButtonsTest, PlacesPresentButtonsAndHidesTheRest)
 INSTANTIATE_TEST_SUITE_P(Cases, LayoutButtonsTest, ::testing::ValuesIn(kPlaceCases),
                          [](const ::testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
 
-TEST(LayoutButtonsEdgeTest, EdgeOutsideRangeChangesNoPictureAndPlacesNothing)
-{
-    DockPair pair;
-    ASSERT_TRUE(pair.Create(0));
-    auto config = MakeConfig();
-    CDockLayout layout;
-    const bool slots[10] = {1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
-    SetPresenceFlags(slots, false, layout.m_bInstalled);
-    CountSlotGroups(layout.m_bInstalled, layout.m_nGroupCount);
-    layout.LayoutButtons(0, *config, pair.Buttons());
-    const RECT placed = RectInParent(pair.Button(1001));
-    const SkinImage* picture = pair.Buttons()[1]->m_pImage.get();
-
-    layout.m_bInstalled[0] = 0;  // a tool gone meanwhile is still hidden
-    layout.LayoutButtons(4, *config, pair.Buttons());
-
-    ExpectHidden(pair, 1000);
-    EXPECT_EQ(picture, pair.Buttons()[1]->m_pImage.get());
-    ExpectRect(placed, RectInParent(pair.Button(1001)), "kept");
-    EXPECT_TRUE(::IsWindowVisible(pair.Button(1001)));
-    EXPECT_TRUE(::IsWindowVisible(pair.Button(1012)));
-}
-
-// ---- MoveBarPair
-
-TEST(MoveBarPairTest, WithoutMarkerTheDialogFollowsUnsized)
-{
-    DockPair pair;
-    ASSERT_TRUE(pair.Create(0));
-    ::SetWindowPos(pair.Dialog(), nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    CDockLayout::MoveBarPair(pair.Dialog(), 300, 10, 500, 500, SWP_NOACTIVATE);
-
-    ExpectRect(RECT{300, 10, 300 + 133, 10 + 1040}, ScreenRect(pair.Background()), "background");
-    ExpectRect(RECT{300, 225, 350, 285}, ScreenRect(pair.Dialog()), "dialog");
-    EXPECT_EQ(pair.Background(), ::GetWindow(pair.Dialog(), GW_HWNDNEXT));
-}
-
-TEST(MoveBarPairTest, WithMarkerTheDialogIsMovedAndSizedFirst)
-{
-    struct Case {
-        int edge;
-        int x, y, width, height;
-        RECT dialog;
-    };
-    const Case cases[] = {
-        {0, 400, 30, 133, 1040, {400, 245, 533, 845}},
-        {1, -133, 20, 133, 1040, {-133, 235, 0, 835}},
-        {2, 100, -133, 1040, 133, {315, -133, 915, 0}},
-        {3, 440, 900, 1040, 133, {655, 900, 1255, 1033}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("edge " + std::to_string(c.edge));
-        DockPair pair;
-        ASSERT_TRUE(pair.Create(c.edge));
-        ::ShowWindow(pair.Dialog(), SW_HIDE);
-        ::SetWindowPos(pair.Dialog(), nullptr, 0, 0, 50, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        const RECT before = ScreenRect(pair.Background());
-
-        CDockLayout::MoveBarPair(pair.Dialog(), c.x, c.y, c.width, c.height,
-                                 CDockLayout::kMoveDialog | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-
-        ExpectRect(c.dialog, ScreenRect(pair.Dialog()), "dialog");
-        EXPECT_TRUE(::IsWindowVisible(pair.Dialog()));  // the other flags reach the dialog
-        ExpectRect(RECT{c.x, c.y, c.x + before.right - before.left, c.y + before.bottom - before.top},
-                   ScreenRect(pair.Background()), "background");
-        EXPECT_EQ(pair.Background(), ::GetWindow(pair.Dialog(), GW_HWNDNEXT));
-    }
-}
-
-TEST(ForegroundOffsetsTest, StoredInTheDialogAndItsBackground)
-{
-    CCtrlDialog dialog;
-    CDockLayout::SetForegroundOffsets(dialog, 215, 0, -440, 0);
-    EXPECT_EQ(215, dialog.m_ptOffset.x);
-    EXPECT_EQ(0, dialog.m_ptOffset.y);
-    EXPECT_EQ(-440, dialog.m_sizeExtra.cx);
-    EXPECT_EQ(0, dialog.m_sizeExtra.cy);
-    EXPECT_EQ(215, dialog.m_pPngDlg->m_ptCompanionOffset.x);
-    EXPECT_EQ(0, dialog.m_pPngDlg->m_ptCompanionOffset.y);
-}
-
 // ---- RebuildBar
 
 TEST(RebuildBarTest, RemovedToolIsHiddenAndItsGroupTakesTheSmallerLayout)
@@ -472,30 +407,33 @@ TEST(RebuildBarTest, RemovedToolIsHiddenAndItsGroupTakesTheSmallerLayout)
         machine.SetInstallPath(slot, PathKind::Existing);
     machine.SetDirection(0);
     DockPair pair;
-    ASSERT_TRUE(pair.Create(0));
+    ASSERT_TRUE(pair.Create(DockEdge::Right));
     auto config = MakeConfig();
-    CDockLayout layout;
-    layout.DetectTools(*config, *pair.Dialog().m_pPngDlg);
-    layout.LayoutButtons(config->m_nDirection, *config, pair.Buttons());
-    ExpectPlaced(pair, 1000, 0, 2, 0);
-    ExpectPlaced(pair, 1002, 0, 2, 1);
+    CDockLayout& layout = pair.Layout();
+    layout.DetectTools(*config);
+    layout.LayoutButtons(DockEdge::Right, *config);
+    ExpectPlaced(pair, 1000, DockEdge::Right, 2, 0);
+    ExpectPlaced(pair, 1002, DockEdge::Right, 2, 1);
     const RECT barBefore = ScreenRect(pair.Background());
     pair.Recorder().m_compositions.clear();
 
     machine.SetInstallPath(0, PathKind::NoValue);
     machine.SetInstallPath(9, PathKind::Existing);
-    EXPECT_EQ(0, layout.RebuildBar(*config, pair.Dialog(), pair.Buttons()));
+    machine.SetDirection(2);  // another program's "Direction" is not taken over half-way
+    layout.RebuildBar(DockEdge::Right, *config);
 
     ExpectHidden(pair, 1000);
-    ExpectPlaced(pair, 1002, 0, 1, 0);
-    ExpectPlaced(pair, 1003, 0, 3, 3);
-    ExpectPlaced(pair, 1010, 0, 1, 6);  // slot 9 joined slot 8: the combined button takes their place
+    ExpectPlaced(pair, 1002, DockEdge::Right, 1, 0);
+    ExpectPlaced(pair, 1003, DockEdge::Right, 3, 3);
+    ExpectPlaced(pair, 1010, DockEdge::Right, 1, 6);  // slot 9 joined slot 8: the combined button takes their place
     ExpectHidden(pair, 1008);
     ExpectHidden(pair, 1009);
-    ExpectPlaced(pair, 1011, 0, 1, 7);
-    EXPECT_EQ(1, pair.Dialog().m_pPngDlg->m_nStateCounts[0]);
-    EXPECT_EQ(3, pair.Dialog().m_pPngDlg->m_nStateCounts[1]);
-    EXPECT_EQ(1, pair.Dialog().m_pPngDlg->m_nStateCounts[2]);
+    ExpectPlaced(pair, 1011, DockEdge::Right, 1, 7);
+    const CPngDialog& background = *pair.Dialog().Background();
+    EXPECT_EQ(DockEdge::Right, background.LayoutEdge());
+    EXPECT_EQ(1, background.LayoutCounts()[0]);
+    EXPECT_EQ(3, background.LayoutCounts()[1]);
+    EXPECT_EQ(1, background.LayoutCounts()[2]);
     // The skin was composed once, opaque, while both windows were hidden; both are shown again.
     ASSERT_EQ(1u, pair.Recorder().m_compositions.size());
     EXPECT_EQ(255, pair.Recorder().m_compositions[0].alpha);

@@ -282,7 +282,7 @@ TEST_F(ImageButtonTest, TakesOneFrameOfEachPictureAndKeepsItsCorner)
     CImageButton button;
     const RECT rc = {13, 17, 18, 22};
     ASSERT_TRUE(button.Create(nullptr, 0, rc, m_parent, kButtonId));
-    EXPECT_EQ(kButtonId, button.m_nCtrlId);
+    EXPECT_EQ(kButtonId, button.ControlId());
     EXPECT_EQ(kButtonId, static_cast<UINT>(::GetDlgCtrlID(button)));
     EXPECT_TRUE(::GetWindowLongPtrW(button, GWL_STYLE) & WS_CHILD);
     EXPECT_EQ(BS_OWNERDRAW, ::GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK);
@@ -301,15 +301,15 @@ TEST_F(ImageButtonTest, TakesOneFrameOfEachPictureAndKeepsItsCorner)
     };
     for (const Case& c : cases) {
         button.LoadButtonImage(c.picture);
-        EXPECT_EQ(c.imageWidth, button.m_nImageWidth) << c.picture;
-        EXPECT_EQ(c.imageHeight, button.m_nImageHeight) << c.picture;
-        EXPECT_EQ(c.frameWidth, button.m_nFrameWidth) << c.picture;
+        EXPECT_EQ(c.imageWidth, button.ImageWidth()) << c.picture;
+        EXPECT_EQ(c.imageHeight, button.ImageHeight()) << c.picture;
+        EXPECT_EQ(c.frameWidth, button.FrameWidth()) << c.picture;
         const RECT expected = {13, 17, 13 + c.frameWidth, 17 + c.imageHeight};
         const RECT actual = ClientRectInParent(button);
         EXPECT_TRUE(::EqualRect(&expected, &actual))
             << c.picture << ": window at " << actual.left << "," << actual.top << " " << actual.right - actual.left
             << "x" << actual.bottom - actual.top;
-        EXPECT_TRUE(::EqualRect(&expected, &button.m_rcButton)) << c.picture;
+        EXPECT_TRUE(::EqualRect(&expected, &button.ButtonRect())) << c.picture;
     }
 }
 
@@ -356,12 +356,14 @@ TEST_F(ImageButtonTest, ItemStateChoosesTheFrameAndTheReport)
         ASSERT_TRUE(button.Create(nullptr, 0, rc, m_parent, kButtonId));
         button.LoadButtonImage(picture);
         for (const Case& c : cases) {
-            button.m_bRunning = c.running;
-            button.m_bHover = c.hover;
-            Canvas canvas(button.m_nFrameWidth, button.m_nImageHeight);
+            button.SetRunning(c.running);
+            // The pointer's arrival and departure as the system reports them.
+            ::SendMessageW(button, c.hover ? WM_MOUSEHOVER : WM_MOUSELEAVE, 0, 0);
+            ASSERT_EQ(c.hover, button.Hovering());
+            Canvas canvas(button.FrameWidth(), button.ImageHeight());
             DRAWITEMSTRUCT item = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE,
                                    c.selected ? static_cast<UINT>(ODS_SELECTED) : 0u, button, canvas.dc(),
-                                   {0, 0, button.m_nFrameWidth, button.m_nImageHeight}, 0};
+                                   {0, 0, button.FrameWidth(), button.ImageHeight()}, 0};
             const long graphics = zep::ResourceCounter::Live(zep::ResourceKind::GdipGraphics);
             m_log.clear();
             EXPECT_EQ(TRUE, ::SendMessageW(m_parent, WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item)));
@@ -381,8 +383,8 @@ TEST_F(ImageButtonTest, WithoutPictureDrawsNothingAndStillReports)
     const RECT rc = {0, 0, 30, 30};
     ASSERT_TRUE(button.Create(nullptr, 0, rc, m_parent, kButtonId));
     button.LoadButtonImage(kMissingPicture);
-    ASSERT_NE(nullptr, button.m_pImage);
-    EXPECT_EQ(nullptr, button.m_pImage->Native());
+    ASSERT_NE(nullptr, button.Image());
+    EXPECT_EQ(nullptr, button.Image()->Native());
 
     Canvas canvas(30, 30);
     DRAWITEMSTRUCT item = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE, 0, button, canvas.dc(), {0, 0, 30, 30}, 0};
@@ -412,11 +414,11 @@ TEST_F(ImageButtonTest, PointerEntersAndLeaves)
     RecordingButton button;
     ShowButton(button, kDockButtonPicture);
     ::SendMessageW(button, WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
-    EXPECT_TRUE(button.m_bHover);
+    EXPECT_TRUE(button.Hovering());
     EXPECT_TRUE(IsSequence({"frame 1", "hover 1000 0"}, Painted(button)));
     ::SendMessageW(button, WM_MOUSELEAVE, 0, 0);
-    EXPECT_FALSE(button.m_bHover);
-    EXPECT_FALSE(button.m_bTracking);
+    EXPECT_FALSE(button.Hovering());
+    EXPECT_FALSE(button.Tracking());
     EXPECT_TRUE(IsSequence({"frame 0", "hover 1000 1"}, Painted(button)));
 }
 
@@ -437,8 +439,7 @@ TEST_F(ImageButtonTest, RunningButtonShowsItsMarkWithThePointerAway)
 {
     RecordingButton button;
     ShowButton(button, kGearPicture);
-    button.m_bRunning = true;
-    ::InvalidateRect(button, nullptr, TRUE);
+    button.SetRunning(true);
     EXPECT_TRUE(IsSequence({"frame 1", "hover 1000 1"}, Painted(button)));
 
     ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -483,15 +484,15 @@ TEST_F(ImageButtonTest, RealPointerRestingOverTheButtonAndMovingAway)
         return [this, line] { return std::find(m_log.begin(), m_log.end(), line) != m_log.end(); };
     };
     ASSERT_TRUE(PumpUntil(reported("hover 1000 0"), 5000)) << Join(m_log);
-    EXPECT_TRUE(button.m_bHover);
-    EXPECT_TRUE(button.m_bTracking);
+    EXPECT_TRUE(button.Hovering());
+    EXPECT_TRUE(button.Tracking());
     EXPECT_EQ("frame 1", *(std::find(m_log.begin(), m_log.end(), "hover 1000 0") - 1));
 
     m_log.clear();
     ::SetCursorPos(1500, 900);
     ASSERT_TRUE(PumpUntil(reported("hover 1000 1"), 5000)) << Join(m_log);
-    EXPECT_FALSE(button.m_bHover);
-    EXPECT_FALSE(button.m_bTracking);
+    EXPECT_FALSE(button.Hovering());
+    EXPECT_FALSE(button.Tracking());
     EXPECT_TRUE(IsSequence({"frame 0", "hover 1000 1"}, m_log));
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/UniqueResource.h"
-#include "launcher/app/KeyboardHook.h"
+#include "launcher/system/KeyboardHook.h"
 #include "shared/ZepShared.h"
 
 namespace zep {

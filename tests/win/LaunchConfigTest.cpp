@@ -80,12 +80,12 @@ TEST_F(LaunchConfigTest, WithoutAFileEverythingTakesItsDefault)
     const std::wstring unknownFolder = ProgramFiles() + L"Unknow";
     for (int slot = 0; slot < kToolSlots; ++slot) {
         SCOPED_TRACE(slot);
-        EXPECT_STREQ(L"Unknow", config.m_szAppName[slot]);
-        EXPECT_STREQ(slot == 8 ? L"Unknow" : unknownFolder.c_str(), config.m_LaunchEntry[slot].szPath);
-        EXPECT_STREQ(L"Unknow", config.m_LaunchEntry[slot].szExeName);
+        EXPECT_STREQ(L"Unknow", config.AppName(slot));
+        EXPECT_STREQ(slot == 8 ? L"Unknow" : unknownFolder.c_str(), config.Entries()[slot].szPath);
+        EXPECT_STREQ(L"Unknow", config.Entries()[slot].szExeName);
     }
-    EXPECT_STREQ(L"Unknow", config.m_szAppName61);
-    for (const auto& edge : config.m_ptCtrlPos)
+    EXPECT_STREQ(L"Unknow", config.AlternativeAppName());
+    for (const auto& edge : config.Positions())
         for (const auto& layout : edge)
             for (const CoordinatePair& p : layout)
                 EXPECT_EQ((CoordinatePair{0, 0}), p);
@@ -111,10 +111,10 @@ TEST_F(LaunchConfigTest, ReadsSlotsPathsAndPlacesAsWritten)
     CLaunchConfig config;
     config.ReadLaunchInfo();
 
-    EXPECT_STREQ(L"Bright", config.m_szAppName[0]);
-    EXPECT_STREQ(L"Unknow", config.m_szAppName[1]);
-    EXPECT_EQ(std::wstring(49, L'n'), config.m_szAppName[9]) << "names hold 49 characters";
-    EXPECT_STREQ(L"GlowLite", config.m_szAppName61);
+    EXPECT_STREQ(L"Bright", config.AppName(0));
+    EXPECT_STREQ(L"Unknow", config.AppName(1));
+    EXPECT_EQ(std::wstring(49, L'n'), config.AppName(9)) << "names hold 49 characters";
+    EXPECT_STREQ(L"GlowLite", config.AlternativeAppName());
 
     struct PathCase {
         int slot;
@@ -129,8 +129,8 @@ TEST_F(LaunchConfigTest, ReadsSlotsPathsAndPlacesAsWritten)
     };
     for (const PathCase& c : paths) {
         SCOPED_TRACE(c.slot);
-        EXPECT_EQ(c.path, config.m_LaunchEntry[c.slot].szPath);
-        EXPECT_STREQ(c.exe, config.m_LaunchEntry[c.slot].szExeName);
+        EXPECT_EQ(c.path, config.Entries()[c.slot].szPath);
+        EXPECT_STREQ(c.exe, config.Entries()[c.slot].szExeName);
     }
 
     struct PlaceCase {
@@ -143,7 +143,7 @@ TEST_F(LaunchConfigTest, ReadsSlotsPathsAndPlacesAsWritten)
     };
     for (const PlaceCase& c : places) {
         SCOPED_TRACE(testing::Message() << c.edge << "/" << c.layout << "/" << c.key);
-        EXPECT_EQ(c.expected, config.m_ptCtrlPos[c.edge][c.layout - 1][c.key]);
+        EXPECT_EQ(c.expected, config.Positions()[c.edge][c.layout - 1][c.key]);
     }
 
     CoordinatePair settings[kSettingButtons];
@@ -158,8 +158,8 @@ TEST_F(LaunchConfigTest, AnInstallFolderTooLongForItsFieldIsLeftEmptyRatherThanC
     WriteIni("[AppName]\r\n3=Long\r\n[Long]\r\nExecutePath=\\" + std::string(255, 'x') + "\r\nExecuteName=L.exe\r\n");
     CLaunchConfig config;
     config.ReadLaunchInfo();
-    EXPECT_STREQ(L"", config.m_LaunchEntry[3].szPath);
-    EXPECT_STREQ(L"L.exe", config.m_LaunchEntry[3].szExeName);
+    EXPECT_STREQ(L"", config.Entries()[3].szPath);
+    EXPECT_STREQ(L"L.exe", config.Entries()[3].szExeName);
 }
 
 TEST_F(LaunchConfigTest, EnsureDirectionValueCreatesKeepsOrReplaces)
@@ -190,12 +190,28 @@ TEST_F(LaunchConfigTest, EnsureDirectionValueCreatesKeepsOrReplaces)
     }
 }
 
+TEST_F(LaunchConfigTest, EnsureDirectionValueFailsWhereTheKeyCanBeNeitherOpenedNorCreated)
+{
+    // HKEY_CURRENT_USER redirected to a volatile key: a lasting key cannot live under it.
+    HKEY holder = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe", 0, nullptr,
+                                               REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &holder, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOverridePredefKey(HKEY_CURRENT_USER, holder));
+    int edge = -1;
+    const bool ensured = EnsureDirectionValue(&edge);
+    ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    ::RegCloseKey(holder);
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ZepVolatileProbe");
+    EXPECT_FALSE(ensured);
+    EXPECT_EQ(-1, edge);
+}
+
 TEST_F(LaunchConfigTest, WriteDirectionNeedsTheKeyAndStoresADword)
 {
-    EXPECT_FALSE(WriteDirection(2)) << "the key is not created by a write";
+    EXPECT_FALSE(WriteDirection(DockEdge::Top)) << "the key is not created by a write";
     int edge = -1;
     ASSERT_TRUE(EnsureDirectionValue(&edge));
-    ASSERT_TRUE(WriteDirection(3));
+    ASSERT_TRUE(WriteDirection(DockEdge::Bottom));
     DWORD type = 0, value = 0;
     ASSERT_TRUE(ReadDirection(&type, &value));
     EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
@@ -204,18 +220,24 @@ TEST_F(LaunchConfigTest, WriteDirectionNeedsTheKeyAndStoresADword)
 
 TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
 {
-    CLaunchConfig config;
+    std::string ini = "[AppName]\r\n";
     for (int slot = 0; slot < kToolSlots; ++slot)
-        ::wsprintfW(config.m_szAppName[slot], L"Tool%d", slot);
-    ::lstrcpyW(config.m_szAppName61, L"ToolAlt");
-    config.m_nDirection = 1;
+        ini += std::to_string(slot) + "=Tool" + std::to_string(slot) + "\r\n";
+    WriteIni(ini + "6.1=ToolAlt\r\n");
+    CLaunchConfig config;
+    config.ReadLaunchInfo();
+    SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", 1);
+    SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool0", L"C:\\Gone");
+    EXPECT_TRUE(config.ReadRegistrySettings());
+    EXPECT_STREQ(L"C:\\Gone", config.InstallPath(0));
 
     // No keys at all: the edge keeps its value, every path is empty.
-    std::fill(&config.m_szInstallPath[0][0], &config.m_szInstallPath[0][0] + sizeof(config.m_szInstallPath) / 2, L'x');
+    Clean();
     EXPECT_TRUE(config.ReadRegistrySettings());
-    EXPECT_EQ(1, config.m_nDirection);
-    for (const auto& path : config.m_szInstallPath)
-        EXPECT_STREQ(L"", path);
+    EXPECT_EQ(DockEdge::Left, config.StoredEdge());
+    for (int slot = 0; slot < kToolSlots; ++slot)
+        EXPECT_STREQ(L"", config.InstallPath(slot));
+    EXPECT_STREQ(L"", config.AlternativeInstallPath());
 
     SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", 3);
     SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool0", L"C:\\Tools\\Zero");
@@ -227,7 +249,7 @@ TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
     SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"Tool6", std::wstring(259, L'q'));
     SetString(HKEY_LOCAL_MACHINE, kMachineKey, L"ToolAlt", L"C:\\Alt");
     EXPECT_TRUE(config.ReadRegistrySettings());
-    EXPECT_EQ(3, config.m_nDirection);
+    EXPECT_EQ(DockEdge::Bottom, config.StoredEdge());
 
     struct Case {
         int slot;
@@ -245,19 +267,20 @@ TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.slot);
-        EXPECT_EQ(c.expected, config.m_szInstallPath[c.slot]);
+        EXPECT_EQ(c.expected, config.InstallPath(c.slot));
     }
-    EXPECT_STREQ(L"C:\\Alt", config.m_szInstallPath61);
+    EXPECT_STREQ(L"C:\\Alt", config.AlternativeInstallPath());
 
+    // Each stored number reads as an edge other than the one before it, so every row shows a fresh read.
     struct EdgeCase {
         DWORD stored;
-        int edge;
+        DockEdge edge;
     };
-    for (const EdgeCase& c : {EdgeCase{2, 2}, EdgeCase{4, 0}, EdgeCase{0xFFFFFFFF, 0}, EdgeCase{3, 3}}) {
+    for (const EdgeCase& c : {EdgeCase{2, DockEdge::Top}, EdgeCase{4, DockEdge::Right}, EdgeCase{3, DockEdge::Bottom},
+                              EdgeCase{0xFFFFFFFF, DockEdge::Right}}) {
         SetDword(HKEY_CURRENT_USER, kUserKey, L"Direction", c.stored);
-        config.m_nDirection = 1;
         config.ReadRegistrySettings();
-        EXPECT_EQ(c.edge, config.m_nDirection) << c.stored;
+        EXPECT_EQ(c.edge, config.StoredEdge()) << c.stored;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -85,42 +86,49 @@ protected:
     RecordingPngDialog m_window;
 };
 
+// Every one of the sixteen backgrounds is loaded and decoded, and the bar sizes come from them: a bar
+// composed of one variant alone is opaque somewhere and has its edge's size.
 TEST_F(PngDialogCompositionTest, LoadEdgeImageSetsRecordsBothBarSizes)
 {
-    ASSERT_TRUE(probe::LoadAllBackgrounds(m_window));
-    EXPECT_EQ(133, m_window.m_sizeVertical.cx);
-    EXPECT_EQ(1040, m_window.m_sizeVertical.cy);
-    EXPECT_EQ(1040, m_window.m_sizeHorizontal.cx);
-    EXPECT_EQ(133, m_window.m_sizeHorizontal.cy);
-    for (const auto& background : m_window.m_pBackgrounds) {
-        ASSERT_NE(nullptr, background);
-        EXPECT_NE(nullptr, background->Native());
+    CreateBar();
+    for (zep::DockEdge edge : zep::kAllDockEdges) {
+        for (int sockets = 0; sockets < 4; ++sockets) {
+            SCOPED_TRACE(::testing::Message() << "edge " << zep::EdgeIndex(edge) << " sockets " << sockets);
+            m_window.compositions.clear();
+            ASSERT_TRUE(m_window.UpdateEdgeBackground(edge, sockets, sockets, sockets, 255));
+            ASSERT_EQ(1u, m_window.compositions.size());
+            const Composition& composed = m_window.compositions[0];
+            EXPECT_EQ(zep::IsVertical(edge) ? 133 : 1040, composed.size.cx);
+            EXPECT_EQ(zep::IsVertical(edge) ? 1040 : 133, composed.size.cy);
+            EXPECT_NE(composed.pixels.end(), std::find_if(composed.pixels.begin(), composed.pixels.end(),
+                                                          [](std::uint32_t pixel) { return (pixel >> 24) == 255; }));
+        }
     }
 }
 
 TEST_F(PngDialogCompositionTest, EachBandComesFromTheBackgroundWithItsGroupsSocketCount)
 {
     struct Case {
-        int edge;
+        zep::DockEdge edge;
         int counts[3];
         UINT pictures[3];  // source of the first, second and third group band
     };
     const Case cases[] = {
-        {1, {2, 0, 3}, {164, 162, 165}},
-        {3, {1, 1, 1}, {197, 197, 197}},
-        {2, {0, 0, 0}, {179, 179, 179}},
-        {2, {3, 3, 3}, {182, 182, 182}},
-        {0, {3, 2, 1}, {148, 147, 146}},
+        {zep::DockEdge::Left, {2, 0, 3}, {164, 162, 165}},
+        {zep::DockEdge::Bottom, {1, 1, 1}, {197, 197, 197}},
+        {zep::DockEdge::Top, {0, 0, 0}, {179, 179, 179}},
+        {zep::DockEdge::Top, {3, 3, 3}, {182, 182, 182}},
+        {zep::DockEdge::Right, {3, 2, 1}, {148, 147, 146}},
     };
     CreateBar();
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "edge " << c.edge);
+        SCOPED_TRACE(::testing::Message() << "edge " << zep::EdgeIndex(c.edge));
         m_window.compositions.clear();
         ASSERT_TRUE(m_window.UpdateEdgeBackground(c.edge, c.counts[0], c.counts[1], c.counts[2], 255));
         ASSERT_EQ(1u, m_window.compositions.size());
         const Composition& composed = m_window.compositions[0];
         EXPECT_EQ(255, composed.alpha);
-        const bool vertical = c.edge < 2;
+        const bool vertical = zep::IsVertical(c.edge);
         ASSERT_EQ(vertical ? 133 : 1040, composed.size.cx);
         ASSERT_EQ(vertical ? 1040 : 133, composed.size.cy);
         const RECT rect = probe::WindowRect(m_window);
@@ -134,9 +142,7 @@ TEST_F(PngDialogCompositionTest, EachBandComesFromTheBackgroundWithItsGroupsSock
             variants[k] = PremultipliedPixels(static_cast<UINT>(zep::BackgroundPictureId(c.edge, k)), &size);
             ASSERT_EQ(composed.pixels.size(), variants[k].size());
         }
-        zep::BarBand bands[zep::kBarBandCount];
-        ASSERT_TRUE(zep::GetBarBands(c.edge, bands));
-        for (const zep::BarBand& band : bands) {
+        for (const zep::BarBand& band : zep::BarBandsOf(c.edge)) {
             SCOPED_TRACE(::testing::Message() << "group " << band.group);
             const int expected = c.counts[band.group];
             ASSERT_EQ(static_cast<int>(c.pictures[band.group]), zep::BackgroundPictureId(c.edge, expected));
@@ -167,14 +173,12 @@ TEST_F(PngDialogCompositionTest, EachBandComesFromTheBackgroundWithItsGroupsSock
 TEST_F(PngDialogCompositionTest, BadSocketCountsLeaveTheirBandTransparentAndTouchNoOtherSet)
 {
     CreateBar();
-    ASSERT_TRUE(m_window.UpdateEdgeBackground(3, 4, -1, 0, 255));
+    ASSERT_TRUE(m_window.UpdateEdgeBackground(zep::DockEdge::Bottom, 4, -1, 0, 255));
     ASSERT_EQ(1u, m_window.compositions.size());
     const Composition& composed = m_window.compositions[0];
-    zep::BarBand bands[zep::kBarBandCount];
-    ASSERT_TRUE(zep::GetBarBands(3, bands));
     int opaqueInBadBands = 0;
     int opaqueInGoodBand = 0;
-    for (const zep::BarBand& band : bands)
+    for (const zep::BarBand& band : zep::BarBandsOf(zep::DockEdge::Bottom))
         for (int y = band.y; y < band.y + band.height; ++y)
             for (int x = band.x; x < band.x + band.width; ++x)
                 if (composed.pixels[static_cast<size_t>(y * composed.size.cx + x)] >> 24)
@@ -183,32 +187,26 @@ TEST_F(PngDialogCompositionTest, BadSocketCountsLeaveTheirBandTransparentAndTouc
     EXPECT_GT(opaqueInGoodBand, 0);
 }
 
-TEST_F(PngDialogCompositionTest, AnEdgeOutsideTheFourKeepsTheSizeAndDrawsNothing)
-{
-    CreateBar();
-    ASSERT_TRUE(m_window.UpdateEdgeBackground(2, 1, 1, 1, 255));
-    m_window.compositions.clear();
-    ASSERT_TRUE(m_window.UpdateEdgeBackground(7, 1, 1, 1, 255));
-    ASSERT_EQ(1u, m_window.compositions.size());
-    EXPECT_EQ(1040, m_window.compositions[0].size.cx);
-    EXPECT_EQ(133, m_window.compositions[0].size.cy);
-    for (std::uint32_t pixel : m_window.compositions[0].pixels)
-        ASSERT_EQ(0u, pixel);
-}
-
-TEST_F(PngDialogCompositionTest, CreationComposesInvisiblyOnTheStoredEdge)
+// A window composes itself invisibly while it is created: its single picture, or else the bar background
+// of the edge its owner gave it, with no sockets.
+TEST_F(PngDialogCompositionTest, CreationComposesInvisiblyOnTheEdgeItWasGiven)
 {
     struct Case {
-        int stored;  // -1: no value yet
+        int picture;  // 0: the bar backgrounds
+        zep::DockEdge edge;
         LONG width;
         LONG height;
     };
-    const Case cases[] = {{-1, 133, 1040}, {1, 133, 1040}, {2, 1040, 133}, {3, 1040, 133}};
+    const Case cases[] = {
+        {0, zep::DockEdge::Right, 133, 1040}, {0, zep::DockEdge::Left, 133, 1040}, {0, zep::DockEdge::Top, 1040, 133},
+        {0, zep::DockEdge::Bottom, 1040, 133}, {318, zep::DockEdge::Right, 495, 17},
+    };
+    probe::SetStoredDirection(2);  // the registry says the top edge; the window does not ask it
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        probe::SetStoredDirection(c.stored);
+        SCOPED_TRACE(::testing::Message() << c.picture << " edge " << zep::EdgeIndex(c.edge));
         RecordingPngDialog window;
-        ASSERT_TRUE(probe::LoadAllBackgrounds(window));
+        ASSERT_TRUE(c.picture ? window.LoadPicture(static_cast<UINT>(c.picture)) : probe::LoadAllBackgrounds(window));
+        window.SetBackgroundLayout(c.edge, 3, 3, 3);
         ASSERT_TRUE(window.Create(IDD_PNG_DIALOG, nullptr));
         EXPECT_EQ(TRUE, window.initResult);
         ASSERT_EQ(1u, window.compositions.size());
@@ -243,8 +241,8 @@ TEST_F(PngDialogCompositionTest, AlphaZeroLeavesTheWindowPresentAndFullyTranspar
 TEST_F(PngDialogCompositionTest, SinglePictureIsCopiedOneToOne)
 {
     ASSERT_TRUE(m_window.LoadPicture(317));
-    EXPECT_EQ(17, m_window.m_sizeComposition.cx);
-    EXPECT_EQ(495, m_window.m_sizeComposition.cy);
+    EXPECT_EQ(17, m_window.CompositionSize().cx);
+    EXPECT_EQ(495, m_window.CompositionSize().cy);
     ASSERT_TRUE(m_window.Create(IDD_PNG_DIALOG, nullptr));
     ASSERT_EQ(1u, m_window.compositions.size());
     SIZE size{};
@@ -261,7 +259,7 @@ TEST_F(PngDialogCompositionTest, WithoutAnyPictureNothingIsComposedAndTheWindowI
     ASSERT_TRUE(m_window.Create(IDD_PNG_DIALOG, nullptr));
     EXPECT_EQ(FALSE, m_window.initResult);
     EXPECT_FALSE(m_window.UpdatePicture(255));
-    EXPECT_FALSE(m_window.UpdateEdgeBackground(0, 1, 1, 1, 255));
+    EXPECT_FALSE(m_window.UpdateEdgeBackground(zep::DockEdge::Right, 1, 1, 1, 255));
     m_window.Repaint();
     EXPECT_TRUE(m_window.compositions.empty());
     EXPECT_FALSE(probe::IsLayered(m_window));
@@ -277,11 +275,10 @@ TEST_F(PngDialogCompositionTest, UpdatePictureWithoutPictureLeavesABarWindowUnto
 TEST_F(PngDialogCompositionTest, MissingResourceGivesAnEmptyPictureAndNoErrorWindow)
 {
     ASSERT_TRUE(m_window.LoadPicture(9999));
-    ASSERT_NE(nullptr, m_window.m_pPicture);
-    EXPECT_EQ(0, m_window.m_sizeComposition.cx);
-    EXPECT_EQ(0, m_window.m_sizeComposition.cy);
+    EXPECT_EQ(0, m_window.CompositionSize().cx);
+    EXPECT_EQ(0, m_window.CompositionSize().cy);
     ASSERT_TRUE(m_window.Create(IDD_PNG_DIALOG, nullptr));
-    EXPECT_TRUE(m_window.UpdatePicture(255));
+    EXPECT_TRUE(m_window.UpdatePicture(255));  // the window has its single picture, an empty one
     EXPECT_TRUE(m_window.compositions.empty());
 
     // No message box or other window besides the test window itself.
@@ -301,7 +298,7 @@ TEST_F(PngDialogCompositionTest, RepeatedCompositionsGiveBackEveryObject)
     for (int i = 0; i < 5; ++i)
         before[i] = zep::ResourceCounter::Live(kinds[i]);
     for (int i = 0; i < 200; ++i)
-        m_window.UpdateEdgeBackground(i % 4, i % 4, (i + 1) % 4, (i + 2) % 4, static_cast<BYTE>(i));
+        m_window.UpdateEdgeBackground(zep::kAllDockEdges[i % 4], i % 4, (i + 1) % 4, (i + 2) % 4, static_cast<BYTE>(i));
     ASSERT_EQ(200u, m_window.compositions.size());
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(before[i], zep::ResourceCounter::Live(kinds[i])) << "kind " << i;
@@ -334,11 +331,8 @@ TEST_F(PngDialogCompositionTest, RepaintComposesAtFullOpacityAfterSystemEvents)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         // Faded out on the horizontal bar, while the state asks for the vertical one.
-        ASSERT_TRUE(m_window.UpdateEdgeBackground(2, 1, 1, 1, 0));
-        m_window.m_nStateEdge = 1;
-        m_window.m_nStateCounts[0] = 1;
-        m_window.m_nStateCounts[1] = 2;
-        m_window.m_nStateCounts[2] = 3;
+        ASSERT_TRUE(m_window.UpdateEdgeBackground(zep::DockEdge::Top, 1, 1, 1, 0));
+        m_window.SetBackgroundLayout(zep::DockEdge::Left, 1, 2, 3);
         m_window.compositions.clear();
         EXPECT_EQ(0, ::SendMessageW(m_window, c.message, c.wParam, 0));
         if (!c.repaints) {
@@ -378,15 +372,16 @@ TEST_F(PngDialogCompositionTest, ColourChangeNudgeLeavesTheWindowWhereItWas)
 
 TEST_F(PngDialogCompositionTest, DestroyWindowDeletesEveryPicture)
 {
+    const long before = zep::ResourceCounter::Live(zep::ResourceKind::GdipImage);
     ASSERT_TRUE(probe::LoadAllBackgrounds(m_window));
     ASSERT_TRUE(m_window.LoadPicture(300));
+    EXPECT_EQ(before + 17, zep::ResourceCounter::Live(zep::ResourceKind::GdipImage));
     ASSERT_TRUE(m_window.Create(IDD_PNG_DIALOG, nullptr));
     HWND hwnd = m_window;
     EXPECT_TRUE(m_window.DestroyWindow());
     EXPECT_FALSE(::IsWindow(hwnd));
-    EXPECT_EQ(nullptr, m_window.m_pPicture);
-    for (const auto& background : m_window.m_pBackgrounds)
-        EXPECT_EQ(nullptr, background);
+    EXPECT_EQ(before, zep::ResourceCounter::Live(zep::ResourceKind::GdipImage));
+    EXPECT_FALSE(m_window.UpdatePicture(255));
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ protected:
 
 inline bool LoadAllBackgrounds(zep::CPngDialog& window)
 {
-    return zep::LoadEdgeImageSets(window, kSet0, kSet1, kSet2, kSet3);
+    return window.LoadEdgeImageSets(kSet0, kSet1, kSet2, kSet3);
 }
 
 // The launcher's message loop step for the messages queued now: pre-translation chain, then

@@ -1,8 +1,8 @@
-#include "launcher/app/TimingProbe.h"
+#include "framework/TimingProbe.h"
 
 #include <limits>
 
-#include "launcher/app/DurationHistogram.h"
+#include "framework/DurationHistogram.h"
 
 namespace zep {
 namespace {

@@ -1,7 +1,7 @@
-#include "launcher/dock/PairFader.h"
+#include "launcher/skin/PairFader.h"
 
+#include "framework/TimingProbe.h"
 #include "framework/UniqueResource.h"
-#include "launcher/app/TimingProbe.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/PngDialog.h"
 
@@ -27,9 +27,9 @@ void CPairFader::Step(CCtrlDialog& dialog, CPngDialog* companion, BYTE alpha)
 {
     ::Sleep(kFadeStepMs);
     const TimingProbe probe(TimedWork::FadeFrame);
-    ::SetLayeredWindowAttributes(dialog.GetSafeHwnd(), dialog.m_crKey, alpha, LWA_COLORKEY | LWA_ALPHA);
-    if (dialog.m_pPngDlg)
-        dialog.m_pPngDlg->UpdatePicture(alpha);
+    dialog.SetLayerAlpha(alpha);
+    if (CPngDialog* background = dialog.Background())
+        background->UpdatePicture(alpha);
     if (companion)
         companion->UpdatePicture(alpha);
 }
@@ -40,9 +40,9 @@ void CPairFader::FadeIn(CCtrlDialog& dialog, HWND reference)
         Ramp(dialog, nullptr, kFadeInAlphas);
         return;
     }
-    if (dialog.m_pPngDlg) {
+    if (CPngDialog* background = dialog.Background()) {
         for (unsigned char alpha : kSixteenBitInAlphas)
-            dialog.m_pPngDlg->UpdatePicture(alpha);
+            background->UpdatePicture(alpha);
     }
 }
 
@@ -53,9 +53,9 @@ void CPairFader::FadeOut(CCtrlDialog& dialog, HWND reference)
         return;
     }
     ::ShowWindow(dialog.GetSafeHwnd(), SW_HIDE);
-    if (dialog.m_pPngDlg) {
+    if (CPngDialog* background = dialog.Background()) {
         for (unsigned char alpha : kSixteenBitOutAlphas)
-            dialog.m_pPngDlg->UpdatePicture(alpha);
+            background->UpdatePicture(alpha);
     }
 }
 

@@ -1,10 +1,18 @@
-#include "launcher/app/KeyboardHook.h"
+#include "launcher/system/KeyboardHook.h"
 
-#include "launcher/app/DockGlobals.h"
-#include "launcher/app/TimingProbe.h"
+#include "framework/TimingProbe.h"
+#include "framework/UniqueResource.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
+namespace {
+
+// The hook procedure has no context of its own: the hook and the window it posts to are the process's.
+// Both are written on the user-interface thread, where the procedure also runs.
+HWND g_hHookTargetWnd = nullptr;
+UniqueHook g_hKeyboardHook;
+
+}  // namespace
 
 bool KeyboardHook::Install(HWND target)
 {

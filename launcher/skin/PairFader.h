@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "launcher/dock/FadeRamp.h"
+#include "launcher/skin/FadeRamp.h"
 
 namespace zep {
 

@@ -1,4 +1,4 @@
-#include "launcher/app/DurationHistogram.h"
+#include "framework/DurationHistogram.h"
 
 namespace zep {
 namespace {

@@ -1,0 +1,113 @@
+#include "launcher/dock/BarDriver.h"
+
+namespace zep {
+
+bool BarDriver::DockKeyReleased()
+{
+    DockCommands commands;
+    if (!m_machine.DockKeyReleased(&commands))
+        return false;
+    Carry(commands);
+    return true;
+}
+
+void BarDriver::HideButton()
+{
+    Carry(m_machine.HideButton());
+}
+
+void BarDriver::SlideTimerTicked(Slide slide)
+{
+    // The bar is Moving before it moves, so nothing takes this step for a bar knocked off its place.
+    m_machine.SlideStepBegins();
+    const SlideStepDone step = m_windows.StepSlide(slide);
+    Carry(m_machine.SlideTicked(slide, step.final));
+}
+
+void BarDriver::SlideToEnd(Slide slide)
+{
+    for (;;) {
+        m_windows.PauseSlideStep();
+        m_machine.SlideStepBegins();
+        const SlideStepDone step = m_windows.StepSlide(slide);
+        // Every step short of the end moves the bar; one that does not would never end.
+        const bool final = step.final || !step.moved;
+        m_machine.BlockingSlideStepped(slide, final);
+        if (final)
+            return;
+    }
+}
+
+void BarDriver::HoverReported(int control, long lParam)
+{
+    Carry(m_machine.HoverReported(control, lParam));
+}
+
+void BarDriver::CardTimerTicked()
+{
+    Carry(m_machine.PanelTimerTicked());
+}
+
+void BarDriver::CloseCardAtOnce()
+{
+    Carry(m_machine.CloseCardAtOnce());
+}
+
+void BarDriver::StartReveal()
+{
+    m_windows.EndStartupHiding();
+    m_windows.ShowBar();
+    m_windows.SetTaskbarButton(true);
+    m_windows.BringToFront();
+    m_windows.StartSlideTimer(RevealSlide(m_edge));
+    m_windows.RepaintSettingsButton();
+}
+
+void BarDriver::Carry(const DockCommands& commands)
+{
+    if (commands.startReveal)
+        StartReveal();
+    if (commands.startHide)
+        m_windows.SetTaskbarButton(false);
+
+    switch (commands.panelTimer) {
+    case PanelTimerCommand::Start:
+        m_windows.StartCardTimer();
+        break;
+    case PanelTimerCommand::Kill:
+        m_windows.KillCardTimer();
+        break;
+    case PanelTimerCommand::Keep:
+        break;
+    }
+    switch (commands.panel) {
+    case PanelCommand::Open:
+        if (!m_windows.OpenCard(commands.panelButton, m_edge))
+            m_machine.PanelClosed();
+        break;
+    case PanelCommand::Retarget:
+        m_windows.RetargetCard(commands.panelButton, m_edge);
+        break;
+    case PanelCommand::CloseWithFade:
+        m_windows.CloseCard(true);
+        break;
+    case PanelCommand::CloseAtOnce:
+        m_windows.CloseCard(false);
+        break;
+    case PanelCommand::None:
+        break;
+    }
+
+    if (commands.startHide) {
+        m_windows.EnableButtons(false);
+        m_windows.StartSlideTimer(HideSlide(m_edge));
+    }
+    if (commands.hideBar)
+        m_windows.HideBar();
+    if (commands.killSlideTimer)
+        m_windows.KillSlideTimer(*commands.killSlideTimer);
+    if (commands.enableButtons)
+        m_windows.EnableButtons(true);
+}
+
+}  // namespace zep
