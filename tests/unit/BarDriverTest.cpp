@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "launcher/dock/BarDriver.h"
 
@@ -25,28 +25,26 @@ public:
     void EndStartupHiding() override { Add("startup-over"); }
     void StartSlideTimer(Slide slide) override { Add("timer+" + std::to_string(SlideTimerId(slide))); }
     void KillSlideTimer(Slide slide) override { Add("timer-" + std::to_string(SlideTimerId(slide))); }
-    SlideStepDone StepSlide(Slide slide) override
-    {
-        Add("step" + std::to_string(SlideTimerId(slide)));
-        if (steps.empty())
-            return SlideStepDone{false, true};
-        const SlideStepDone step = steps.front();
-        steps.pop_front();
-        return step;
-    }
     void PauseSlideStep() override { Add("pause"); }
     void StartCardTimer() override { Add("card-timer+"); }
     void KillCardTimer() override { Add("card-timer-"); }
+    void RetargetCard(DockButton button, DockEdge) override { Add("retarget" + std::to_string(ControlId(button))); }
+    void CloseCard(bool fade) override { Add(fade ? "close-fade" : "close-now"); }
+    void EnableButtons(bool enable) override { Add(enable ? "enable" : "disable"); }
+    void RepaintSettingsButton() override { Add("repaint-settings"); }
+    SlideStepDone StepSlide(Slide slide) override
+    {
+        Add("step" + std::to_string(SlideTimerId(slide)));
+        const SlideStepDone step = steps.empty() ? SlideStepDone{false, true} : steps.front();
+        if (!steps.empty())
+            steps.pop_front();
+        return step;
+    }
     bool OpenCard(DockButton button, DockEdge edge) override
     {
         Add("open" + std::to_string(ControlId(button)) + "@" + std::to_string(EdgeIndex(edge)));
         return cardOpens;
     }
-    void RetargetCard(DockButton button, DockEdge) override { Add("retarget" + std::to_string(ControlId(button))); }
-    void CloseCard(bool fade) override { Add(fade ? "close-fade" : "close-now"); }
-    void EnableButtons(bool enable) override { Add(enable ? "enable" : "disable"); }
-    void RepaintSettingsButton() override { Add("repaint-settings"); }
-
     std::string Take() { return std::exchange(calls, std::string()); }
 
 private:
@@ -55,24 +53,12 @@ private:
 
 constexpr SlideStepDone kFinal{true, true};
 
-// A driver on the right edge, started up and shown.
-void Reveal(BarDriver& driver, RecordingWindows& windows)
-{
-    driver.StartupBegins();
-    driver.StartupEnds();
-    ASSERT_TRUE(driver.DockKeyReleased());
-    windows.steps = {kFinal};
-    driver.SlideTimerTicked(RevealSlide(driver.Edge()));
-    windows.Take();
-}
-
 TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
 {
     RecordingWindows windows;
     BarDriver driver(windows, DockEdge::Right);
     driver.StartupBegins();
     driver.StartupEnds();
-
     ASSERT_TRUE(driver.DockKeyReleased());
     EXPECT_EQ("startup-over show taskbar+ front timer+1 repaint-settings", windows.Take());
     driver.SlideTimerTicked(RevealSlide(DockEdge::Right));
@@ -82,67 +68,54 @@ TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
     driver.SlideTimerTicked(RevealSlide(DockEdge::Right));
     EXPECT_EQ("step1 timer-1 enable", windows.Take());
     EXPECT_EQ(Shown, driver.State());
-
     driver.HoverReported(1003, 0);
-    EXPECT_EQ("open1003@0", windows.Take());
     ASSERT_TRUE(driver.DockKeyReleased());
-    EXPECT_EQ("taskbar- card-timer- close-now disable timer+0", windows.Take());
+    EXPECT_EQ("open1003@0 taskbar- card-timer- close-now disable timer+0", windows.Take());
     windows.steps = {kFinal};
     driver.SlideTimerTicked(HideSlide(DockEdge::Right));
     EXPECT_EQ("step0 hide timer-0", windows.Take());
     EXPECT_EQ(Hidden, driver.State());
 }
 
+// Each event on a bar revealed on the case's edge.
 TEST(BarDriverTest, EventsOfAShownBar)
 {
     struct Case {
-        const char* name;
         DockEdge edge;
-        void (*event)(BarDriver&, RecordingWindows&);
+        std::function<void(BarDriver&, RecordingWindows&)> events;
         std::string calls;
     };
     const Case cases[] = {
-        {"the hide button", DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HideButton(); },
-         "taskbar- disable timer+0"},
-        {"a hide on the top edge", DockEdge::Top, [](BarDriver& d, RecordingWindows&) { d.DockKeyReleased(); },
-         "taskbar- disable timer+20"},
-        {"a card beside a bottom bar", DockEdge::Bottom,
-         [](BarDriver& d, RecordingWindows&) { d.HoverReported(1010, 0); }, "open1010@3"},
-        {"the card switches", DockEdge::Right,
-         [](BarDriver& d, RecordingWindows&) {
-             d.HoverReported(1003, 0);
-             d.HoverReported(1004, 0);
-         },
+        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HideButton(); }, "taskbar- disable timer+0"},
+        {DockEdge::Top, [](BarDriver& d, RecordingWindows&) { d.DockKeyReleased(); }, "taskbar- disable timer+20"},
+        {DockEdge::Bottom, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1010, 0); }, "open1010@3"},
+        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1003, 0), d.HoverReported(1004, 0); },
          "open1003@0 card-timer- retarget1004"},
-        {"the card closes with a fade", DockEdge::Right,
-         [](BarDriver& d, RecordingWindows&) {
-             d.HoverReported(1003, 0);
-             d.HoverReported(1003, 1);
-             d.CardTimerTicked();
-         },
+        {DockEdge::Right,
+         [](BarDriver& d, RecordingWindows&) { d.HoverReported(1003, 0), d.HoverReported(1003, 1), d.CardTimerTicked(); },
          "open1003@0 card-timer+ card-timer- close-fade"},
-        {"a card that could not open opens on the next report", DockEdge::Right,
+        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1003, 0), d.CloseCardAtOnce(); },
+         "open1003@0 card-timer- close-now"},
+        // A card that could not be opened is opened at the next hot report.
+        {DockEdge::Right,
          [](BarDriver& d, RecordingWindows& w) {
              w.cardOpens = false;
              d.HoverReported(1003, 0);
              w.cardOpens = true;
-             d.HoverReported(1003, 1);
-             d.HoverReported(1003, 0);
+             d.HoverReported(1003, 1), d.HoverReported(1003, 0);
          },
          "open1003@0 open1003@0"},
-        {"a tool command closes the card at once", DockEdge::Right,
-         [](BarDriver& d, RecordingWindows&) {
-             d.HoverReported(1003, 0);
-             d.CloseCardAtOnce();
-         },
-         "open1003@0 card-timer- close-now"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.calls);
         RecordingWindows windows;
         BarDriver driver(windows, c.edge);
-        Reveal(driver, windows);
-        c.event(driver, windows);
+        driver.StartupEnds();
+        driver.DockKeyReleased();
+        windows.steps = {kFinal};
+        driver.SlideTimerTicked(RevealSlide(c.edge));
+        windows.Take();
+        c.events(driver, windows);
         EXPECT_EQ(c.calls, windows.Take());
     }
 }
@@ -150,23 +123,13 @@ TEST(BarDriverTest, EventsOfAShownBar)
 // The blocking slide pauses before every step and ends at the slide's end, or where the bar stops moving.
 TEST(BarDriverTest, BlockingSlideEndsAtTheTargetOrWhereTheBarStops)
 {
-    struct Case {
-        std::vector<SlideStepDone> steps;
-        std::string calls;
-        DockState state;
-    };
-    const Case cases[] = {
-        {{{false, true}, kFinal}, "pause step21 pause step21", Shown},
-        {{kFinal}, "pause step21", Shown},
-        {{{false, true}, {false, false}}, "pause step21 pause step21", Shown},  // stuck: ended, not spun
-    };
-    for (const Case& c : cases) {
+    for (const SlideStepDone last : {kFinal, SlideStepDone{false, false}}) {
         RecordingWindows windows;
         BarDriver driver(windows, DockEdge::Right);
-        windows.steps.assign(c.steps.begin(), c.steps.end());
+        windows.steps = {{false, true}, last};
         driver.SlideToEnd(RevealSlide(DockEdge::Top));
-        EXPECT_EQ(c.calls, windows.Take());
-        EXPECT_EQ(c.state, driver.State());
+        EXPECT_EQ("pause step21 pause step21", windows.Take());
+        EXPECT_EQ(Shown, driver.State());
     }
 }
 
