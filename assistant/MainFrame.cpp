@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "assistant/SiblingPath.h"
+#include "shared/SiblingPath.h"
 #include "assistant/resource.h"
 #include "framework/WinApp.h"
 #include "shared/ZepShared.h"

@@ -4,7 +4,7 @@
 // allocation, so it may be fed from inside the keyboard hook procedure. Durations below 16 ns are counted
 // exactly; above, each power of two is cut into eight buckets, so a percentile is reported as the upper
 // end of its bucket: at most 12.5 % above the true value, never below it.
-// Thread: not synchronised; fed and read on one thread (the launcher's user-interface thread).
+// Thread: not synchronised; its owner keeps one thread at a time on it.
 
 #include <cstdint>
 

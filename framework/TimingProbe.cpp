@@ -8,8 +8,25 @@ namespace zep {
 namespace {
 
 constexpr int kWorkCount = static_cast<int>(TimedWork::Count_);
+// Fed by the keyboard hook's thread and the user-interface thread, read by the latter: every access holds
+// the lock, for the few hundred nanoseconds it takes.
+SRWLOCK g_lock = SRWLOCK_INIT;
 DurationHistogram g_timings[kWorkCount];
 ULONGLONG g_cpuNs[kWorkCount] = {};
+
+class LockedScope {
+public:
+    explicit LockedScope(bool exclusive) noexcept : m_exclusive(exclusive)
+    {
+        exclusive ? ::AcquireSRWLockExclusive(&g_lock) : ::AcquireSRWLockShared(&g_lock);
+    }
+    ~LockedScope() { m_exclusive ? ::ReleaseSRWLockExclusive(&g_lock) : ::ReleaseSRWLockShared(&g_lock); }
+    LockedScope(const LockedScope&) = delete;
+    LockedScope& operator=(const LockedScope&) = delete;
+
+private:
+    bool m_exclusive;
+};
 
 LONGLONG Frequency() noexcept
 {
@@ -61,15 +78,17 @@ TimingProbe::~TimingProbe()
     // Whole seconds and the rest apart, so that the product cannot overflow.
     const ULONGLONG ns = frequency > 0 ? ticks / frequency * 1000000000ull + ticks % frequency * 1000000000ull / frequency
                                        : 0;
+    const ULONGLONG cpuNs = MeasuresCpu(m_work) ? (ThreadCpu() - m_cpuStart) * 100 : 0;
+    const LockedScope lock(true);
     g_timings[index].Add(ns);
-    if (MeasuresCpu(m_work))
-        g_cpuNs[index] += (ThreadCpu() - m_cpuStart) * 100;
+    g_cpuNs[index] += cpuNs;
 }
 
 LRESULT TimingProbe::Query(WPARAM work, LPARAM what) noexcept
 {
     if (work >= static_cast<WPARAM>(kWorkCount))
         return -1;
+    const LockedScope lock(false);
     const DurationHistogram& timings = g_timings[work];
     if (what == 0)
         return Capped(timings.Count());

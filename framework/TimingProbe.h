@@ -4,7 +4,8 @@
 // take, measured where the work runs, for the benchmarks, which read them through WM_QUERY_TIMING. A probe
 // costs two performance-counter reads; compositions and fade frames also read the thread's CPU time
 // before and after (not the hook procedure, which must stay short).
-// Thread: the user-interface thread only (the hook procedure, compositions and fades all run there).
+// Thread: any; the probes of one kind of work are kept under one process-wide lock (the hook procedure runs
+// on the hook's thread, compositions and fades on the user-interface thread).
 
 #include <windows.h>
 

@@ -10,6 +10,10 @@
 // Then the assistant, which ends by itself when its launcher ends: WM_CLOSE if it does not, then by force.
 // The program always exits with 0: the package goes on either way, and Windows Installer replaces files
 // that are still in use at the next restart.
+//
+// With "tidy32" or "tidy64" on its command line (run once a removal is over) it does nothing of the above
+// but remove the machine key the package made, in that registry view, if nothing is left in it: the tools'
+// install paths keep it.
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -130,10 +134,34 @@ void CloseAssistant()
     EndProcessesNamed(ZEP_ASSISTANT64_EXE);
 }
 
+// The key only goes when it holds no value and no key: another program's entries keep it.
+void TidyMachineKey(REGSAM view)
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Zephra", 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
+        return;
+    DWORD subKeys = 1;
+    DWORD values = 1;
+    const bool empty = ::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
+                                          nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+                       subKeys == 0 && values == 0;
+    ::RegCloseKey(key);
+    if (empty)
+        ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Zephra", view, 0);
+}
+
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
+    if (std::wcsstr(commandLine, L"tidy32")) {
+        TidyMachineKey(KEY_WOW64_32KEY);
+        return 0;
+    }
+    if (std::wcsstr(commandLine, L"tidy64")) {
+        TidyMachineKey(KEY_WOW64_64KEY);
+        return 0;
+    }
     CloseLauncher();
     CloseAssistant();
     return 0;

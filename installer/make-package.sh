@@ -79,6 +79,20 @@ close_action() { # binary, condition
 }
 queries="$(close_action CloseLauncher64 VersionNT64)"
 [ "$flavor" = test ] || queries+="$(close_action CloseLauncher32 'NOT VersionNT64')"
+
+# The machine key the tools write their install paths into, made with the dock ("+": created if missing,
+# never removed by the installer), so that a dock installed before its first tool watches it from the
+# start. Once a removal is over, ZepCloseLauncher removes it again unless something else wrote to it. The
+# key lies in the registry view the launcher reads: the 32-bit one for the release, the native one for the
+# test build.
+case "$flavor" in release) view=tidy32 ;; test) view=tidy64 ;; esac
+queries+="INSERT INTO \`Registry\` (\`Registry\`, \`Root\`, \`Key\`, \`Name\`, \`Component_\`) VALUES ('MachineKey', 2, 'Software\\Zephra', '+', 'Launcher');"
+tidy_action() { # binary, condition
+  printf "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('Tidy%s', 66, '%s', '%s');" "$1" "$1" "$view"
+  printf "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Condition\`, \`Sequence\`) VALUES ('Tidy%s', '%s', 6650);" "$1" "$2"
+}
+queries+="$(tidy_action CloseLauncher64 'REMOVE="ALL" AND VersionNT64')"
+[ "$flavor" = test ] || queries+="$(tidy_action CloseLauncher32 'REMOVE="ALL" AND NOT VersionNT64')"
 msibuild "$out.tmp" -q "$queries"
 
 [ -z "$cert" ] || sign "$out.tmp"

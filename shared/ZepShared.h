@@ -32,7 +32,6 @@
 #define ZEP_ASSISTANT64_TITLE L"ZepAssistant64"
 #define ZEP_ASSISTANT32_TITLE L"ZepAssistant"
 #define ZEP_ASSISTANT64_EXE L"ZepAssistant64.exe"
-#define ZEP_ASSISTANT_FOLDER L"C:\\Program Files (x86)\\Zephra\\Zephra3\\"
 
 // Named kernel objects.
 #define ZEP_INSTANCE_MUTEX L"Zephra is running"

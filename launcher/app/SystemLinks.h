@@ -18,8 +18,9 @@ namespace zep {
 class CSystemLinks {
 public:
     // Starts the assistant where one is needed (before the dock dialog's second start-up stage, so its
-    // window has time to appear). False when it could not be started.
-    bool StartAssistant() { return m_assistant.Start(); }
+    // window has time to appear), looking for its window on timers of `dock`.
+    void StartAssistant(HWND dock) { m_assistant.Start(dock); }
+    void AssistantLookTimerTicked() { m_assistant.LookTimerTicked(); }
 
     // Starts watching and hooking for `dock`, in this order: registry watcher, listener, running-tool check,
     // keyboard hook, shell hook, session notifications, and the assistant's hook.

@@ -4,6 +4,7 @@
 
 #include "framework/ResourceCounter.h"
 #include "framework/TimingProbe.h"
+#include "launcher/config/DockTimers.h"
 #include "launcher/dock/DockKey.h"
 #include "launcher/res/resource.h"
 #include "launcher/system/KeyboardHook.h"
@@ -27,9 +28,8 @@ CZephra3Dlg::CZephra3Dlg()
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED))),
       m_nTaskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")),
       m_layout(*this, m_buttons),
-      m_windows(*this, m_buttons, m_card, m_screen),
+      m_windows(*this, m_buttons, m_layout, m_card, m_config, m_screen),
       m_driver(m_windows, DockEdge::Right),
-      m_edgeChange(m_driver, *this, m_layout, m_config, m_screen),
       m_keeper(m_driver, m_windows, *this, m_screen, [this] { m_settings.Centre(m_screen.Width(), m_screen.Height()); })
 {
 }
@@ -79,7 +79,7 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
         return true;
     case WM_DIRECTION_CHANGE:
         if (const std::optional<DockEdge> edge = ToDockEdge(static_cast<long>(lParam)))
-            m_edgeChange.ChangeEdge(*edge);
+            m_driver.ChangeEdge(*edge);
         return true;
     case WM_SHELL_NOTIFY:
         // Marks change only while the bar can be seen; a hidden bar catches up at the next notification.
@@ -122,6 +122,12 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_TIMER:
         if (wParam == kCardCloseTimer)
             m_driver.CardTimerTicked();
+        else if (wParam == kCorrectionTimer)
+            m_keeper.CorrectionTimerTicked();
+        else if (wParam == kWorkAreaTimer)
+            m_keeper.WorkAreaTimerTicked();
+        else if (wParam == kAssistantLookTimer)
+            m_links.AssistantLookTimerTicked();
         else if (const std::optional<Slide> slide = SlideOfTimer(wParam))
             m_driver.SlideTimerTicked(*slide);
         return true;
@@ -163,16 +169,13 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     if (base == -1)
         return -1;
 
-    m_screen.Read(false);
+    m_screen.Read();
     m_buttons.Create(m_hWnd);
     m_layout.LayoutButtons(edge, m_config);
     const CoordinatePair parked = m_screen.Parked(edge);
     ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE);
 
-    if (!m_links.StartAssistant()) {
-        DestroyWindow();
-        return -1;
-    }
+    m_links.StartAssistant(m_hWnd);
     return 0;
 }
 

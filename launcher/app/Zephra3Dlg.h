@@ -15,7 +15,6 @@
 #include "launcher/dock/BarDriver.h"
 #include "launcher/dock/DockButtons.h"
 #include "launcher/dock/DockLayout.h"
-#include "launcher/dock/EdgeChange.h"
 #include "launcher/dock/PositionKeeper.h"
 #include "launcher/dock/ScreenPlacement.h"
 #include "launcher/dock/Win32BarWindows.h"
@@ -71,7 +70,6 @@ private:
     // The bar's windows and timers, and what runs them; both refer to the parts above.
     CWin32BarWindows m_windows;
     BarDriver m_driver;
-    CEdgeChange m_edgeChange;
     CPositionKeeper m_keeper;
     CSettingsPanel m_settings;
     CWin32ToolSystem m_toolSystem;

@@ -18,6 +18,8 @@ void BarDriver::HideButton()
 
 void BarDriver::SlideTimerTicked(Slide slide)
 {
+    if (m_timedSlide != slide)
+        return;
     // The bar is Moving before it moves, so nothing takes this step for a bar knocked off its place.
     m_machine.SlideStepBegins();
     const SlideStepDone step = m_windows.StepSlide(slide);
@@ -36,6 +38,26 @@ void BarDriver::SlideToEnd(Slide slide)
         if (final)
             return;
     }
+}
+
+bool BarDriver::ChangeEdge(DockEdge edge)
+{
+    if (edge == m_edge || m_machine.State() == Moving || m_timedSlide)
+        return false;
+    if (!m_windows.StoreEdge(edge))
+        return false;  // the choice could not be kept: the bar stays where it is
+    const DockEdge oldEdge = m_edge;
+    m_edge = edge;
+    CloseCardAtOnce();
+    if (m_machine.State() == Hidden) {
+        // Never a half state: a hidden bar waits at the new edge, hidden, for the next dock key.
+        m_windows.TakeEdge(edge, false);
+        return true;
+    }
+    SlideToEnd(HideSlide(oldEdge));
+    m_windows.TakeEdge(edge, true);
+    SlideToEnd(RevealSlide(edge));
+    return true;
 }
 
 void BarDriver::HoverReported(int control, long lParam)
@@ -59,8 +81,17 @@ void BarDriver::StartReveal()
     m_windows.ShowBar();
     m_windows.SetTaskbarButton(true);
     m_windows.BringToFront();
-    m_windows.StartSlideTimer(RevealSlide(m_edge));
+    StartSlideTimer(RevealSlide(m_edge));
     m_windows.RepaintSettingsButton();
+}
+
+void BarDriver::StartSlideTimer(Slide slide)
+{
+    // One slide at a time: a hide that starts during a reveal ends the reveal where the bar stands.
+    if (m_timedSlide && *m_timedSlide != slide)
+        m_windows.KillSlideTimer(*m_timedSlide);
+    m_windows.StartSlideTimer(slide);
+    m_timedSlide = slide;
 }
 
 void BarDriver::Carry(const DockCommands& commands)
@@ -100,12 +131,14 @@ void BarDriver::Carry(const DockCommands& commands)
 
     if (commands.startHide) {
         m_windows.EnableButtons(false);
-        m_windows.StartSlideTimer(HideSlide(m_edge));
+        StartSlideTimer(HideSlide(m_edge));
     }
     if (commands.hideBar)
         m_windows.HideBar();
-    if (commands.killSlideTimer)
+    if (commands.killSlideTimer) {
         m_windows.KillSlideTimer(*commands.killSlideTimer);
+        m_timedSlide.reset();
+    }
     if (commands.enableButtons)
         m_windows.EnableButtons(true);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 // Runs the bar: feeds every event to the dock's state machine and carries out its answer on the bar's
-// windows, in the order the answer prescribes. It also holds the edge the bar runs on. Pure logic: no
-// Windows headers; the windows are behind the BarWindows seam.
+// windows, in the order the answer prescribes. It also holds the edge the bar runs on, and runs one slide
+// at a time: a slide that starts ends the other, and a tick of a slide that does not run (a stray timer
+// message from anywhere) moves nothing. Pure logic: no Windows headers; the windows are behind the
+// BarWindows seam.
 // Thread: user-interface thread only (every event comes from the dock dialog's messages).
 
 #include <optional>
@@ -35,8 +37,10 @@ public:
     bool DockKeyReleased();
     // The hide button: a hide whatever the bar state.
     void HideButton();
-    // A tick of the timer that drives `slide`.
+    // A tick of the timer that drives `slide`; nothing unless that slide runs.
     void SlideTimerTicked(Slide slide);
+    // The slide whose timer runs, if any.
+    std::optional<Slide> TimedSlide() const noexcept { return m_timedSlide; }
     // The blocking slide: a pause and a step until the slide's end (or until the bar does not move any
     // more). It shows, hides, enables and kills nothing.
     void SlideToEnd(Slide slide);
@@ -52,13 +56,21 @@ public:
     void SettingsOpened() noexcept { m_machine.SettingsOpened(); }
     void SettingsClosed() noexcept { m_machine.SettingsClosed(); }
 
+    // Moves the bar to `edge`: the edge is stored first (nothing happens when that fails); a shown bar
+    // slides out at the old edge, takes the new one and slides in there (both slides block), a hidden bar
+    // takes the new edge where it waits, parked and hidden. Nothing for the current edge, or while a slide
+    // runs or is about to. True when the bar took the new edge.
+    bool ChangeEdge(DockEdge edge);
+
 private:
     void Carry(const DockCommands& commands);
     void StartReveal();
+    void StartSlideTimer(Slide slide);
 
     BarWindows& m_windows;
     DockStateMachine m_machine;
     DockEdge m_edge;
+    std::optional<Slide> m_timedSlide;
 };
 
 }  // namespace zep

@@ -51,6 +51,13 @@ public:
     // All 13 buttons, in identifier order.
     virtual void EnableButtons(bool enable) = 0;
     virtual void RepaintSettingsButton() = 0;
+
+    // Keeps `edge` as the user's choice; false when it cannot be kept (nothing else may change then).
+    virtual bool StoreEdge(DockEdge edge) = 0;
+    // The bar, parked beyond `edge`, takes that edge's geometry: the bar background, how the dock dialog
+    // sits on it, the buttons' pictures and places, and the button layer's mirror. With `show` both windows
+    // are shown (the bar slides in next); otherwise both are hidden.
+    virtual void TakeEdge(DockEdge edge, bool show) = 0;
 };
 
 }  // namespace zep

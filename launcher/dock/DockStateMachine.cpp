@@ -9,8 +9,10 @@ bool DockStateMachine::DockKeyReleased(DockCommands* commands) noexcept
     *commands = DockCommands{};
     if (m_bSettingsOpen)
         return false;
-    if (m_nAnimState == Hidden)
+    if (m_nAnimState == Hidden) {
         commands->startReveal = true;  // the state stays Hidden until the first tick
+        m_bHideStarted = false;
+    }
     else if (m_nAnimState == Shown)
         *commands = Hide();
     return true;
@@ -25,14 +27,17 @@ DockCommands DockStateMachine::Hide() noexcept
 {
     DockCommands commands = CloseCardAtOnce();
     commands.startHide = true;  // the state stays Shown until the first tick
+    m_bHideStarted = true;
     return commands;
 }
 
 void DockStateMachine::BlockingSlideStepped(Slide slide, bool final) noexcept
 {
     m_nAnimState = Moving;
-    if (final)
+    if (final) {
         m_nAnimState = slide.reveal ? Shown : Hidden;
+        m_bHideStarted = false;
+    }
 }
 
 DockCommands DockStateMachine::SlideTicked(Slide slide, bool final) noexcept
@@ -50,7 +55,10 @@ DockCommands DockStateMachine::SlideTicked(Slide slide, bool final) noexcept
 DockCommands DockStateMachine::HoverReported(int control, long lParam) noexcept
 {
     DockCommands commands;
-    if (m_nAnimState != Shown || control == ControlId(DockButton::Settings) || control == ControlId(DockButton::Hide))
+    // A hide that has begun leaves the bar Shown until its first step; a late report then must not open a
+    // card beside a bar on its way out.
+    if (m_nAnimState != Shown || m_bHideStarted || control == ControlId(DockButton::Settings) ||
+        control == ControlId(DockButton::Hide))
         return commands;
 
     if (lParam != 0) {

@@ -70,7 +70,7 @@ public:
 
     // WM_BUTTON_HOVER: `control` reports the pointer over it (`lParam` 0) or not (1). Any number may
     // arrive here (the message can come from any program); only the bar's tool buttons and the card's
-    // "OK" buttons ever count.
+    // "OK" buttons ever count, and only while the bar is shown and no hide has begun.
     DockCommands HoverReported(int control, long lParam) noexcept;
 
     // IDT_PANEL_CLOSE ticked: it is killed and the panel closes with a fade.
@@ -104,6 +104,8 @@ private:
     int m_nLastHoverId = 0;
     std::optional<DockButton> m_cardButton;
     bool m_bSettingsOpen = false;
+    // A hide has been started and the bar has not yet ended a slide or started a reveal.
+    bool m_bHideStarted = false;
 };
 
 }  // namespace zep

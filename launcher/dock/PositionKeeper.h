@@ -2,7 +2,7 @@
 
 // Keeps the bar where it belongs: after a change of the work area or the screen size it is put on the
 // place of its state (shown or parked; a sliding bar is left to its slide), and a shown bar that something
-// else moved is put back.
+// else moved is put back. Pauses are timers of the dock dialog, never a held thread.
 // Thread: user-interface thread only.
 
 #include <functional>
@@ -25,19 +25,27 @@ public:
     }
 
     // Reads the work area and screen size again and puts the bar (and an open settings panel) where they
-    // belong now; a shown bar closes its card first.
+    // belong now; a shown bar closes its card first. Where the work area may come late (Windows XP), it is
+    // read once more a second later, and the bar placed then.
     void UpdateScreenGeometry();
+    void WorkAreaTimerTicked();
 
     // The bar moved: a shown bar away from its shown position is put back after a pause, again after each
-    // pause until it stays there, at most ten times.
+    // pause until it stays there, at most ten times. The bar's own moves (a nudge of its background window)
+    // are not corrections.
     void CorrectShownPosition();
+    void CorrectionTimerTicked();
 
 private:
+    void PlaceForState();
+    bool AtShownPlace() const;
+
     BarDriver& m_driver;
     BarWindows& m_windows;
     CCtrlDialog& m_bar;
     CScreenPlacement& m_screen;
     std::function<void()> m_recentre;
+    int m_nCorrections = -1;  // moves made since the bar was found away from its place; -1: none due
 };
 
 }  // namespace zep

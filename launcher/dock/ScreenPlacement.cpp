@@ -4,26 +4,20 @@
 #include "launcher/system/WindowsVersion.h"
 
 namespace zep {
-namespace {
 
-WorkArea ReadWorkArea()
+bool CScreenPlacement::Read()
+{
+    ReadWorkArea();
+    m_nScreenCx = ::GetSystemMetrics(SM_CXSCREEN);
+    m_nScreenCy = ::GetSystemMetrics(SM_CYSCREEN);
+    return IsWindowsXp() && m_workArea.bottom - m_workArea.top == m_nScreenCy;
+}
+
+void CScreenPlacement::ReadWorkArea()
 {
     RECT rect{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rect, 0);
-    return WorkArea{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-}  // namespace
-
-void CScreenPlacement::Read(bool waitForWorkArea)
-{
-    m_workArea = ReadWorkArea();
-    m_nScreenCx = ::GetSystemMetrics(SM_CXSCREEN);
-    m_nScreenCy = ::GetSystemMetrics(SM_CYSCREEN);
-    if (waitForWorkArea && IsWindowsXp() && m_workArea.bottom - m_workArea.top == m_nScreenCy) {
-        ::Sleep(1000);
-        m_workArea = ReadWorkArea();
-    }
+    m_workArea = WorkArea{rect.left, rect.top, rect.right, rect.bottom};
 }
 
 CoordinatePair CScreenPlacement::Parked(DockEdge edge) const noexcept

@@ -1,8 +1,8 @@
 #pragma once
 
 // The screen as the bar last read it: the primary screen's work area and size, and the bar's parked and
-// shown positions that follow from them. Slides and
-// corrections use the stored values; they are read at start-up and again when the system reports a change.
+// shown positions that follow from them. Slides and corrections use the stored values; they are read at
+// start-up and again when the system reports a change.
 // Thread: user-interface thread only.
 
 #include <windows.h>
@@ -15,10 +15,12 @@ namespace zep {
 
 class CScreenPlacement {
 public:
-    // Reads the work area and the screen size. With `waitForWorkArea`, on Windows XP a work area that
-    // still covers the whole screen height is read once more after a second (XP reports a new work area
-    // late after a taskbar change); the thread is held meanwhile.
-    void Read(bool waitForWorkArea);
+    // Reads the work area and the screen size. True when the work area should be read once more a second
+    // from now: Windows XP reports a new work area late after a taskbar change, and one that still covers
+    // the whole screen height may be the old one.
+    bool Read();
+    // Reads the work area alone again.
+    void ReadWorkArea();
 
     const WorkArea& Area() const noexcept { return m_workArea; }
     int Width() const noexcept { return m_nScreenCx; }

@@ -1,6 +1,8 @@
 #include "launcher/dock/Win32BarWindows.h"
 
+#include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/DockButtons.h"
+#include "launcher/dock/DockLayout.h"
 #include "launcher/dock/ScreenPlacement.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/DescriptionPanel.h"
@@ -137,6 +139,38 @@ void CWin32BarWindows::RepaintSettingsButton()
 {
     if (CImageButton* settings = m_buttons.Get(DockButton::Settings))
         ::InvalidateRect(*settings, nullptr, TRUE);
+}
+
+bool CWin32BarWindows::StoreEdge(DockEdge edge)
+{
+    return WriteDirection(edge);
+}
+
+void CWin32BarWindows::TakeEdge(DockEdge edge, bool show)
+{
+    CPngDialog* background = m_bar.Background();
+    if (!background)
+        return;
+    m_layout.SetBackgroundLayout(edge);
+    m_layout.SetForegroundOffsets(edge);
+    // Composed invisibly first: the background takes the new bar's size before the dock dialog does.
+    m_layout.ComposeBar(edge, 0);
+    const SIZE bar = background->CompositionSize();
+    const SIZE change = m_bar.ForegroundSizeChange();
+    ::SetWindowPos(m_bar, nullptr, 0, 0, bar.cx + change.cx, bar.cy + change.cy, SWP_NOMOVE);
+    ::ShowWindow(m_bar, SW_HIDE);
+    const CoordinatePair parked = m_screen.Parked(edge);
+    m_bar.MoveBarPair(parked.x, parked.y, 0, 0, SWP_NOSIZE);
+    m_layout.LayoutButtons(edge, m_config);
+    m_layout.ComposeBar(edge, 255);
+    m_layout.MirrorButtonLayer(edge);
+    if (!show) {
+        HideBar();
+        return;
+    }
+    // A bar that was hidden comes in with both windows.
+    ShowBar();
+    ::InvalidateRect(m_bar, nullptr, TRUE);
 }
 
 }  // namespace zep

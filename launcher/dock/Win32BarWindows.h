@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "launcher/config/DockTimers.h"
 #include "launcher/dock/BarWindows.h"
 
 namespace zep {
@@ -14,19 +15,17 @@ namespace zep {
 class CCtrlDialog;
 class CDescriptionPanel;
 class CDockButtons;
+class CDockLayout;
+class CLaunchConfig;
 class CScreenPlacement;
-
-// Identifier of the dock dialog's timer that closes the card once the pointer has left the last hovered
-// button (IDT_PANEL_CLOSE).
-constexpr UINT_PTR kCardCloseTimer = 40;
 
 class CWin32BarWindows : public BarWindows {
 public:
-    // The dock dialog `bar` (with its background window), its buttons, its card and the screen it slides
-    // on; all outlive this object.
-    CWin32BarWindows(CCtrlDialog& bar, CDockButtons& buttons, CDescriptionPanel& card,
-                     const CScreenPlacement& screen) noexcept
-        : m_bar(bar), m_buttons(buttons), m_card(card), m_screen(screen)
+    // The dock dialog `bar` (with its background window), its buttons and their layout, its card, its
+    // configuration and the screen it slides on; all outlive this object.
+    CWin32BarWindows(CCtrlDialog& bar, CDockButtons& buttons, CDockLayout& layout, CDescriptionPanel& card,
+                     const CLaunchConfig& config, const CScreenPlacement& screen) noexcept
+        : m_bar(bar), m_buttons(buttons), m_layout(layout), m_card(card), m_config(config), m_screen(screen)
     {
     }
 
@@ -50,13 +49,17 @@ public:
     void CloseCard(bool fade) override;
     void EnableButtons(bool enable) override;
     void RepaintSettingsButton() override;
+    bool StoreEdge(DockEdge edge) override;
+    void TakeEdge(DockEdge edge, bool show) override;
 
 private:
     HWND Background() const noexcept;
 
     CCtrlDialog& m_bar;
     CDockButtons& m_buttons;
+    CDockLayout& m_layout;
     CDescriptionPanel& m_card;
+    const CLaunchConfig& m_config;
     const CScreenPlacement& m_screen;
     int m_nStartupHideCount = 0;
 };

@@ -250,8 +250,10 @@ void CPngDialog::OnSysColorChange()
         // A nudge makes the system take the layered window's look again.
         RECT window{};
         ::GetWindowRect(m_hWnd, &window);
+        m_bMovingItself = true;
         ::SetWindowPos(m_hWnd, HWND_TOP, window.left + 1, window.top, 0, 0, SWP_NOSIZE);
         ::SetWindowPos(m_hWnd, HWND_TOP, window.left, window.top, 0, 0, SWP_NOSIZE);
+        m_bMovingItself = false;
     }
     Repaint();
     if (m_hCompanion && IsWindowsXp()) {

@@ -81,6 +81,9 @@ public:
     POINT CompanionOffset() const noexcept { return m_ptCompanionOffset; }
     HWND CloseTarget() const noexcept { return m_hCloseTarget; }
     bool DragEnabled() const noexcept { return m_bDragEnabled; }
+    // True while the window moves itself (the nudge after a colour change): its owner takes no such move
+    // for one that needs correcting.
+    bool MovingItself() const noexcept { return m_bMovingItself; }
 
     BOOL OnInitDialog() override;
     // Ends the session notifications, deletes every picture, then destroys the window.
@@ -113,6 +116,7 @@ private:
     SIZE m_sizeHorizontal{0, 0};
     POINT m_ptCompanionOffset{0, 0};
     bool m_bDragEnabled = true;
+    bool m_bMovingItself = false;
     std::array<int, kBarBandCount> m_nStateCounts = {0, 0, 0};
     DockEdge m_nStateEdge = DockEdge::Right;
     std::function<void()> m_help;

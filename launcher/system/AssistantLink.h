@@ -1,8 +1,10 @@
 #pragma once
 
 // The launcher's side of the 64-bit hook assistant: starting ZepAssistant64 on x64 Windows, finding its
-// window, asking it to install its shell hook, and closing the assistants at tear-down.
-// Thread: user-interface thread only.
+// window, asking it to install its shell hook, and closing the assistants at tear-down. A launcher without
+// its assistant (missing, not a program, or not answering) runs on without the 64-bit shell hook: the bar,
+// its keys and its tools work all the same.
+// Thread: user-interface thread only; nothing here waits for the assistant longer than a short, fixed time.
 
 #include <windows.h>
 
@@ -10,11 +12,15 @@ namespace zep {
 
 class CAssistantLink {
 public:
-    // On x64 Windows: starts ZepAssistant64 from its folder and looks for its window for a while. False
-    // when it could not be started. Elsewhere nothing, and true.
-    bool Start();
+    // On x64 Windows: starts ZepAssistant64 from the launcher's own folder or the install folder under one of
+    // the system's program-files folders, whichever holds it first, and looks for its window now and then,
+    // on timer kAssistantLookTimer of `timerOwner`, until it appears or five seconds have passed. A debug
+    // string says so when it cannot be started. Elsewhere nothing.
+    void Start(HWND timerOwner);
+    // kAssistantLookTimer ticked: looks again.
+    void LookTimerTicked();
 
-    // Asks the assistant, if its window was found, to install its shell hook (a sent message).
+    // Asks the assistant to install its shell hook, at once when its window is known, or when it is found.
     void InstallShellHook();
 
     // Closes the assistant for Windows that is not x64, if one runs, and asks ZepAssistant64 to remove its
@@ -24,7 +30,13 @@ public:
     HWND Window() const noexcept { return m_hZepAstWnd64; }
 
 private:
+    void Look();
+    void SendInstall();
+
+    HWND m_hTimerOwner = nullptr;
     HWND m_hZepAstWnd64 = nullptr;
+    DWORD m_nStartedAt = 0;
+    bool m_bInstallWanted = false;
 };
 
 }  // namespace zep

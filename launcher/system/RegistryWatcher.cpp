@@ -1,5 +1,7 @@
 #include "launcher/system/RegistryWatcher.h"
 
+#include <string>
+
 #include "framework/UniqueResource.h"
 #include "shared/ZepShared.h"
 
@@ -8,11 +10,25 @@ namespace {
 
 constexpr DWORD kWatchedChanges =
     REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_ATTRIBUTES | REG_NOTIFY_CHANGE_LAST_SET | REG_NOTIFY_CHANGE_SECURITY;
+// Where even the parent key cannot be watched, a missing key is looked for again this often.
+constexpr DWORD kLookAgainMs = 5000;
 
 unsigned Failed(const wchar_t* text)
 {
     ::OutputDebugStringW(text);
     return 0;
+}
+
+// When the key was last written; zero when it cannot be opened.
+ULONGLONG LastWritten(HKEY root, const wchar_t* subKey)
+{
+    UniqueHkey key;
+    FILETIME written{};
+    if (::RegOpenKeyExW(root, subKey, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS ||
+        ::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, &written) != ERROR_SUCCESS)
+        return 0;
+    return (static_cast<ULONGLONG>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
 }
 
 }  // namespace
@@ -28,28 +44,72 @@ bool RegistryWatcher::Start(HKEY root, const wchar_t* subKey, HWND target)
 
 unsigned RegistryWatcher::WatchReg()
 {
+    // The key's parent reports the key's creation and deletion (a watch on the key itself need not report
+    // its own deletion), so the key is watched from there while it is missing, and beside it while it exists.
+    const std::wstring subKey(m_szSubKey);
+    const std::wstring::size_type slash = subKey.find_last_of(L'\\');
+    const std::wstring parentName = slash == std::wstring::npos ? std::wstring() : subKey.substr(0, slash);
+    UniqueHkey parent;
+    if (::RegOpenKeyExW(m_hRoot, parentName.empty() ? nullptr : parentName.c_str(), 0, KEY_NOTIFY, parent.put()) !=
+        ERROR_SUCCESS)
+        parent.reset();
+    const UniqueHandle parentChanged(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    // Whether the key was there at the last look; it is news whenever that changes (the dock read the
+    // registry just before the watch began).
+    bool missing = LastWritten(m_hRoot, m_szSubKey) == 0;
     for (;;) {
         ::OutputDebugStringW(L"Start WatchReg");
+        // Armed before the key is opened, so that a key made or deleted in between is not missed.
+        ::ResetEvent(parentChanged.get());
+        const bool parentArmed = parent && parentChanged &&
+                                 ::RegNotifyChangeKeyValue(parent.get(), FALSE, REG_NOTIFY_CHANGE_NAME,
+                                                           parentChanged.get(), TRUE) == ERROR_SUCCESS;
         // KEY_NOTIFY alone, no view flag: a 32-bit launcher watches the 32-bit view, where it reads.
         HKEY opened = nullptr;
-        if (::RegOpenKeyExW(m_hRoot, m_szSubKey, 0, KEY_NOTIFY, &opened) != ERROR_SUCCESS)
-            return Failed(L"RegOpenKeyEx Failed");
+        if (::RegOpenKeyExW(m_hRoot, m_szSubKey, 0, KEY_NOTIFY, &opened) != ERROR_SUCCESS) {
+            // Not there (yet, or any more): a dock installed before its first tool must still see the tools
+            // installed later.
+            ::OutputDebugStringW(L"RegOpenKeyEx Failed");
+            if (!missing)
+                Notify(WM_REGISTRY_CHANGED);  // deleted since the last look: its tools are gone
+            missing = true;
+            const HANDLE waits[] = {StopEvent().handle(), parentChanged.get()};
+            if (::WaitForMultipleObjects(parentArmed ? 2 : 1, waits, FALSE, parentArmed ? INFINITE : kLookAgainMs) ==
+                WAIT_OBJECT_0)
+                return 0;
+            continue;
+        }
         UniqueHkey key(opened);
+        if (missing) {
+            // The key appeared, with whatever tools were written into it meanwhile.
+            missing = false;
+            Notify(WM_REGISTRY_CHANGED);
+        }
+        const ULONGLONG written = LastWritten(m_hRoot, m_szSubKey);
         const HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
         if (!created)
             return Failed(L"CreateEvent Failed");
         UniqueHandle changed(created);
-        if (::RegNotifyChangeKeyValue(key.get(), TRUE, kWatchedChanges, changed.get(), TRUE) != ERROR_SUCCESS)
-            return Failed(L"Error in RegNotifyChangeKeyValue");
-
-        const HANDLE waits[] = {changed.get(), StopEvent().handle()};
-        switch (::WaitForMultipleObjects(2, waits, FALSE, INFINITE)) {
+        if (::RegNotifyChangeKeyValue(key.get(), TRUE, kWatchedChanges, changed.get(), TRUE) != ERROR_SUCCESS) {
+            if (LastWritten(m_hRoot, m_szSubKey) != 0)
+                return Failed(L"Error in RegNotifyChangeKeyValue");
+            continue;  // deleted since it was opened: the next look finds it missing
+        }
+        const HANDLE waits[] = {changed.get(), StopEvent().handle(), parentChanged.get()};
+        switch (::WaitForMultipleObjects(parentArmed ? 3 : 2, waits, FALSE, INFINITE)) {
         case WAIT_OBJECT_0:
             ::OutputDebugStringW(L"*****Registy Changed*****");
             Notify(WM_REGISTRY_CHANGED);
             break;
         case WAIT_OBJECT_0 + 1:
             return 0;  // the dock dialog goes
+        case WAIT_OBJECT_0 + 2:
+            // A key beside it, or the key itself: only a key deleted or made anew is news.
+            if (LastWritten(m_hRoot, m_szSubKey) != written) {
+                ::OutputDebugStringW(L"*****Registy Changed*****");
+                Notify(WM_REGISTRY_CHANGED);
+            }
+            break;
         default:
             return Failed(L"Error in WaitForSingleObject");
         }

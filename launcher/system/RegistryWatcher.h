@@ -2,7 +2,9 @@
 
 // Watches the machine key "SOFTWARE\Zephra" (with every key below it) and posts WM_REGISTRY_CHANGED to the
 // dock dialog after each change, so the bar is rebuilt when a tool is installed or removed. Each pass
-// opens a fresh key handle and a fresh event; a failing step writes its debug string and ends the watch.
+// opens a fresh key handle and a fresh event. While the key does not exist (before the first tool is
+// installed, or after it was deleted) the watch waits for it to appear, and reports it when it does; any
+// other failing step writes its debug string and ends the watch.
 //
 // Ownership: the dock dialog holds the watcher and stops it before its window goes. Thread: Start and Stop
 // on the user-interface thread.

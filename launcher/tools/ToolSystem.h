@@ -22,8 +22,8 @@ public:
     // must be launched). *state is what RestoreRedirection needs.
     virtual bool DisableRedirection(void** state) = 0;
     virtual void RestoreRedirection(void* state) = 0;
-    // WM_COPYDATA of `record` with code `code` to the window of class "ZephraClass" titled "ZepAssistant";
-    // false when there is no such window.
+    // WM_COPYDATA of `record` with code `code` to the window of class "ZephraClass" titled "ZepAssistant",
+    // waiting a second at most for it to be handled; false when there is no such window.
     virtual bool SendLaunchRequest(unsigned long code, const void* record, std::size_t bytes) = 0;
     virtual void DebugString(const wchar_t* text) = 0;
 };

@@ -12,6 +12,9 @@ namespace {
 using RedirectionSwitch = BOOL(WINAPI*)(PVOID*);
 using RedirectionRevert = BOOL(WINAPI*)(PVOID);
 
+// A launch request's wait for the assistant.
+constexpr UINT kAnswerMs = 1000;
+
 // Marks the state of a native launcher, which had nothing to switch off.
 void* const kNothingSwitched = nullptr;
 
@@ -71,7 +74,11 @@ bool CWin32ToolSystem::SendLaunchRequest(unsigned long code, const void* record,
     if (!assistant)
         return false;
     COPYDATASTRUCT data = {code, static_cast<DWORD>(bytes), const_cast<void*>(record)};
-    ::SendMessageW(assistant, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    // The answer is not used, and a hung assistant must not freeze the dock: the request waits a moment at
+    // most, and not at all for a window the system already knows as hung.
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutW(assistant, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                          kAnswerMs, &answer);
     return true;
 }
 

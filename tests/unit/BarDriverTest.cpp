@@ -4,8 +4,10 @@
 
 #include <deque>
 #include <functional>
+#include <random>
 #include <string>
 
+#include "BarModel.h"
 #include "launcher/dock/BarDriver.h"
 
 namespace zep {
@@ -44,6 +46,15 @@ public:
     {
         Add("open" + std::to_string(ControlId(button)) + "@" + std::to_string(EdgeIndex(edge)));
         return cardOpens;
+    }
+    bool StoreEdge(DockEdge edge) override
+    {
+        Add("store" + std::to_string(EdgeIndex(edge)));
+        return true;
+    }
+    void TakeEdge(DockEdge edge, bool show) override
+    {
+        Add("take" + std::to_string(EdgeIndex(edge)) + (show ? "+" : "-"));
     }
     std::string Take() { return std::exchange(calls, std::string()); }
 
@@ -130,6 +141,60 @@ TEST(BarDriverTest, BlockingSlideEndsAtTheTargetOrWhereTheBarStops)
         driver.SlideToEnd(RevealSlide(DockEdge::Top));
         EXPECT_EQ("pause step21 pause step21", windows.Take());
         EXPECT_EQ(Shown, driver.State());
+    }
+}
+
+TEST(BarDriverTest, EdgeChanges)
+{
+    struct Case {
+        bool shown;
+        DockEdge to;
+        std::string calls;
+    };
+    const Case cases[] = {
+        {true, DockEdge::Top, "store2 pause step0 take2+ pause step21"},
+        {false, DockEdge::Left, "store1 take1-"},  // a hidden bar waits at the new edge, hidden
+        {true, DockEdge::Right, ""},               // the current edge
+    };
+    for (const Case& c : cases) {
+        RecordingWindows windows;
+        BarDriver driver(windows, DockEdge::Right);
+        driver.StartupEnds();
+        if (c.shown) {
+            driver.DockKeyReleased();
+            windows.steps = {kFinal};
+            driver.SlideTimerTicked(RevealSlide(DockEdge::Right));
+        }
+        windows.Take();
+        windows.steps = {kFinal, kFinal};
+        EXPECT_EQ(c.calls != "", driver.ChangeEdge(c.to));
+        EXPECT_EQ(c.calls, windows.Take());
+        EXPECT_EQ(c.shown ? Shown : Hidden, driver.State());
+    }
+    // While a slide runs or is about to, the edge stays.
+    RecordingWindows windows;
+    BarDriver driver(windows, DockEdge::Right);
+    driver.StartupEnds();
+    driver.DockKeyReleased();
+    windows.Take();
+    EXPECT_FALSE(driver.ChangeEdge(DockEdge::Top));
+    EXPECT_EQ("", windows.Take());
+}
+
+// Long random sequences of every event the dock dialog passes on, in any order (any program can post the
+// messages behind them), with the bar's invariants checked after each (BarModel.h); at the end every slide
+// runs out. The fuzzing set-up drives the same model with its own sequences.
+TEST(BarDriverTest, InvariantsHoldForAnyOrderOfEvents)
+{
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        BarModel model;
+        for (int step = 0; step < 2000; ++step) {
+            const std::string broken = model.Apply(static_cast<unsigned char>(random()), static_cast<unsigned>(random()));
+            ASSERT_EQ("", broken) << "step " << step;
+        }
+        EXPECT_EQ("", model.RunOut());
     }
 }
 

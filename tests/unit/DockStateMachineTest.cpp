@@ -164,6 +164,12 @@ TEST(DockStateMachineTest, HoverAndPanel)
         {"hidden: nothing opens", {{Hover, 1003, 0}}, "", Hidden, -1},
         {"moving: nothing opens", {{Key}, {Tick, 1, 0}, {Hover, 1003, 0}}, "", Moving, -1},
         {"hiding: reports ignored", Then(open3, {{Key}, {Tick, 0, 0}, {Hover, 1003, 1}}), "", Moving, -1},
+        {"a late report after the hide began opens no card", Then(kShownRight, {{Key}, {Hover, 1003, 0}}), "", Shown,
+         -1},
+        {"nor after the hide button", Then(kShownRight, {{HideButton}, {Hover, 1004, 1}, {Hover, 1004, 0}}), "", Shown,
+         -1},
+        {"the next reveal takes reports again",
+         Then(kShownRight, {{Key}, {Tick, 0, 1}, {Key}, {Tick, 1, 1}, {Hover, 1003, 0}}), "open 1003", Shown, 3},
         {"reports while hidden do not rearm", {{Hover, 1003, 0}, {Key}, {Tick, 1, 1}, {Hover, 1003, 0}},
          "open 1003", Shown, 3},
     };

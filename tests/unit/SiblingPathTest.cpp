@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "assistant/SiblingPath.h"
+#include "shared/SiblingPath.h"
 
 namespace zep {
 namespace {

@@ -6,7 +6,9 @@
 
 #include "SkinWindowProbe.h"
 #include "launcher/dock/BarDriver.h"
+#include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/DockButtons.h"
+#include "launcher/dock/DockLayout.h"
 #include "launcher/dock/ScreenPlacement.h"
 #include "launcher/dock/Win32BarWindows.h"
 #include "launcher/skin/CtrlDialog.h"
@@ -20,10 +22,12 @@ TEST(BarWindowsTest, BlockingSlideRunsToTheEnd)
     ASSERT_TRUE(probe::LoadAllBackgrounds(*pair.Background()));
     ASSERT_TRUE(pair.CreatePair(IDD_ZEPHRA3_DIALOG));
     zep::CDockButtons buttons;
+    zep::CDockLayout layout(pair, buttons);
     zep::CDescriptionPanel card;
+    zep::CLaunchConfig config;
     zep::CScreenPlacement screen;
-    screen.Read(false);  // the test display: 1920 x 1080, the work area the whole screen
-    zep::CWin32BarWindows windows(pair, buttons, card, screen);
+    screen.Read();  // the test display: 1920 x 1080, the work area the whole screen
+    zep::CWin32BarWindows windows(pair, buttons, layout, card, config, screen);
     zep::BarDriver driver(windows, zep::DockEdge::Right);
     struct Case {
         zep::Slide slide;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "framework/UniqueResource.h"
@@ -97,6 +99,31 @@ TEST(KeyboardHookTest, EveryKeyEventIsPostedToTheTargetAndPassedOn)
     SendScanCode(0x1E, 0);
     SendScanCode(0x1E, KEYEVENTF_KEYUP);
     EXPECT_TRUE(CollectKeyEvents(target, 1, 500).empty());
+    ::DestroyWindow(target);
+}
+
+// The hook runs on a thread of its own: keys typed while the thread that installed it is busy (a fade, a
+// blocking slide) go on at once instead of waiting for that thread, and still reach the target.
+TEST(KeyboardHookTest, KeysDoNotWaitForTheThreadThatInstalledTheHook)
+{
+    HWND target = ::CreateWindowExW(0, L"STATIC", L"target", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(target);
+    ASSERT_TRUE(KeyboardHook::Install(target));
+    std::atomic<DWORD> typedAt{0};
+    std::thread typist([&typedAt] {
+        for (int i = 0; i < 10; ++i) {
+            SendScanCode(0x1E, 0);
+            SendScanCode(0x1E, KEYEVENTF_KEYUP);
+        }
+        typedAt = ::GetTickCount();
+    });
+    ::Sleep(3000);  // this thread pumps nothing meanwhile
+    const DWORD wokeAt = ::GetTickCount();
+    typist.join();
+    ASSERT_NE(0u, typedAt.load());
+    EXPECT_LT(static_cast<LONG>(typedAt.load() - wokeAt), 0) << "typing waited for the busy thread";
+    EXPECT_EQ(20u, CollectKeyEvents(target, 20, 5000).size());
+    KeyboardHook::Remove();
     ::DestroyWindow(target);
 }
 

@@ -1,5 +1,5 @@
 // The commands' Windows side: a launch request reaching the 32-bit assistant's window through the
-// non-x64 path, and the settings panel's buttons and setting-change handling.
+// non-x64 path, and not waiting for an assistant that does not answer.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "MessageSink.h"
@@ -41,6 +42,29 @@ TEST(ToolCommandsWinTest, LaunchRequestReachesTheAssistantWindowWhole)
         EXPECT_EQ(0, std::memcmp(assistant.copied.data(), &expected, sizeof(expected)));
     }
     EXPECT_FALSE(system.SendLaunchRequest(2030, "", 0));  // no assistant window any more
+}
+
+// An assistant whose thread is stuck does not hold the dock: the request returns while it still sleeps.
+TEST(ToolCommandsWinTest, LaunchRequestDoesNotWaitForAStuckAssistant)
+{
+    HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD wokeAt = 0;
+    std::thread stuck([created, &wokeAt] {
+        MessageSink assistant(ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT32_TITLE);
+        ::SetEvent(created);
+        ::Sleep(8000);  // answers nothing meanwhile
+        wokeAt = ::GetTickCount();
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+    });
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(created, 5000));
+    NotX64System system;
+    EXPECT_TRUE(system.SendLaunchRequest(2030, "request", 7));
+    const DWORD returnedAt = ::GetTickCount();
+    stuck.join();
+    ::CloseHandle(created);
+    EXPECT_LT(static_cast<LONG>(returnedAt - wokeAt), 0) << "the request waited for the stuck assistant";
 }
 
 }  // namespace
