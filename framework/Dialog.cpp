@@ -35,7 +35,16 @@ BOOL CDialog::OnInitDialog()
 bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message == WM_INITDIALOG) {
-        *result = OnInitDialog();
+        if (!m_bPassive) {
+            *result = OnInitDialog();
+            return true;
+        }
+        // The dialog manager shows a visible template's dialog after this message, activating it: a passive
+        // one is shown here without that (and so the dialog manager leaves it alone), and takes no focus.
+        ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_NOACTIVATE);
+        OnInitDialog();
+        ::ShowWindow(m_hWnd, SW_SHOWNA);
+        *result = FALSE;
         return true;
     }
     return CWnd::OnWndMsg(message, wParam, lParam, result);

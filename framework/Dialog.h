@@ -22,6 +22,11 @@ public:
     // Keyboard and mouse input goes through the dialog manager (tab, arrows, default buttons).
     BOOL PreTranslateMessage(MSG* msg) override;
 
+    // A passive dialog (of a visible template) is never activated (WS_EX_NOACTIVATE: not when it is shown,
+    // not when it is clicked) and takes no keyboard focus when it is created: it shows something beside the
+    // window the user works in without taking the keys from it. Set before Create.
+    void SetPassive(bool passive) noexcept { m_bPassive = passive; }
+
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
@@ -31,6 +36,8 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
+
+    bool m_bPassive = false;
 };
 
 }  // namespace zep

@@ -7,7 +7,9 @@
 #       over S seconds (default 60) hidden and shown, the launcher's own timings of its keyboard hook
 #       procedure (10,000 keys), of a bar composition (50 rebuilds) and of a card fade frame (the card
 #       cycles), and its memory and resource counts after start, after C reveal/hide cycles and after C
-#       card cycles (default 100). Every figure is given as
+#       card cycles (default 100); and the delay of keys typed into another program (zep_test_typist, a key
+#       every 20 ms) with no dock, and while the dock fades cards, changes edge and puts a moved bar back.
+#       Every figure is given as
 #       minimum / median / maximum over the runs; timings also as the ratio of the medians against the
 #       reference program (tools/bench/BenchReference.cpp, the same system calls for the same work), since
 #       absolute times drift on a shared machine.
@@ -29,7 +31,7 @@ done
 tools/bootstrap.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_e2e_driver \
-  zep_bench_probe zep_bench_reference >/dev/null
+  zep_bench_probe zep_bench_reference zep_test_typist >/dev/null
 
 build="$PWD/build/win64"
 wine_run="$build/wine-run.sh"
@@ -86,6 +88,19 @@ timing() { # work, what -> microseconds
   awk -v n="$ns" 'BEGIN { printf "%.2f", n / 1000 }'
 }
 samples() { value "$(drv send "Zephra Foreground" 3026 "$1" 0)" result; } # work
+# Keys typed into a program of its own for `seconds` while `poke` runs beside: their delays and losses.
+typing() { # record name, seconds, poke...
+  local name="$1" seconds="$2" line pid
+  shift 2
+  ( sleep 0.5; "$@" >/dev/null ) &
+  pid=$!
+  line="$(run "$build/bin/zep_test_typist.exe" "$seconds" 20)"
+  wait "$pid"
+  record_line "$name" "$line" max_ms p99_ms lost focus_lost
+}
+hover_cards() { drv hover-cycles 3; }
+edge_changes() { drv post "Zephra Foreground" 2026 0 2; sleep 1.5; drv post "Zephra Foreground" 2026 0 0; }
+moves_away() { for _ in 1 2 3; do drv move Zephra 1700 20; sleep 1.2; done; }
 wait_bar() { # x
   for _ in $(seq 1 100); do
     [ "$(value "$(drv rect Zephra)" x)" = "$1" ] && return 0
@@ -97,6 +112,7 @@ wait_bar() { # x
 "$PWD/tools/demo/install.sh" "$build" >/dev/null
 for r in $(seq 1 "$runs"); do
   echo "bench: run $r of $runs"
+  typing input.none 4 true
   # The reference program.
   record ref.ready "$(ready_ms "$reference" ZepBenchReference)"
   record_line ref.slide "$(probe slide ZepBenchReference)" first_ms mean_ms p95_ms moves
@@ -131,6 +147,13 @@ for r in $(seq 1 "$runs"); do
   record fade.wall_us "$(timing 2 -1)"
   record fade.cpu_us "$(timing 2 -2)"
   record fade.count "$(samples 2)"
+  drv key-dock >/dev/null
+  wait_bar 1798
+  typing input.cards 8 hover_cards
+  typing input.edge 5 edge_changes
+  typing input.correction 5 moves_away
+  drv key-dock >/dev/null
+  wait_bar 1920
   drv post "Zephra Foreground" WM_CLOSE >/dev/null
   drv wait-no-process Zephra3.exe 15000 >/dev/null || drv kill-process Zephra3.exe >/dev/null
   drv wait-no-process ZepAssistant64.exe 10000 >/dev/null || drv kill-process ZepAssistant64.exe >/dev/null
@@ -179,6 +202,11 @@ mib() { stats "$1" | awk -F' / ' '{ printf "%.1f / %.1f / %.1f", $1 / 1048576, $
   echo "| ... after $cycles card cycles (MiB) | $(mib launcher.after_cards.private) | | |"
   echo "| GDI objects held (own count) after start / slides / cards | $(median launcher.start.gdi) / $(median launcher.after_slides.gdi) / $(median launcher.after_cards.gdi) (medians) | | |"
   echo "| pictures held (own count) after start / slides / cards | $(median launcher.start.images) / $(median launcher.after_slides.images) / $(median launcher.after_cards.images) (medians) | | |"
+  echo "| delay of keys typed into another program, no dock: max / 99th percentile (ms) | $(median input.none.max_ms) / $(median input.none.p99_ms) (medians) | | |"
+
+  for what in cards:"while cards fade in and out" edge:"while the dock changes edge" correction:"while a moved bar is put back"; do
+    echo "| ... ${what#*:}: max / 99th percentile (ms); keys lost; focus taken | $(median "input.${what%%:*}.max_ms") / $(median "input.${what%%:*}.p99_ms"); $(stats "input.${what%%:*}.lost"); $(stats "input.${what%%:*}.focus_lost") | | |"
+  done
   echo
   echo "Idle CPU is read from outside (GetProcessTimes); Wine sums the times of the threads still alive, so a"
   echo "thread that ended during the interval can make a small or negative figure. Wake-ups are the context"

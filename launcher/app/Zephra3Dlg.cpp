@@ -173,7 +173,7 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     m_buttons.Create(m_hWnd);
     m_layout.LayoutButtons(edge, m_config);
     const CoordinatePair parked = m_screen.Parked(edge);
-    ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE);
+    ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 
     m_links.StartAssistant(m_hWnd);
     return 0;

@@ -32,7 +32,7 @@ void CDockButtons::LayOut(const LayoutPlan& plan)
             continue;
         const ButtonStep& step = plan.step[n];
         if (step.place)
-            ::SetWindowPos(button, HWND_TOP, step.x, step.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+            ::SetWindowPos(button, HWND_TOP, step.x, step.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
         else
             ::ShowWindow(button, SW_HIDE);
     }

@@ -70,8 +70,8 @@ void CDockLayout::RebuildBar(DockEdge edge, CLaunchConfig& config)
     SetBackgroundLayout(edge);
     LayoutButtons(edge, config);
     ComposeBar(edge, 255);
-    ::ShowWindow(*background, SW_SHOW);
-    ::ShowWindow(m_bar, SW_SHOW);
+    ::ShowWindow(*background, SW_SHOWNA);
+    ::ShowWindow(m_bar, SW_SHOWNA);
 }
 
 }  // namespace zep

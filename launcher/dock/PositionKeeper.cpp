@@ -76,7 +76,7 @@ void CPositionKeeper::CorrectionTimerTicked()
     }
     const CoordinatePair place = m_screen.Shown(m_driver.Edge());
     ++m_nCorrections;
-    ::SetWindowPos(*background, m_bar, place.x, place.y, 0, 0, SWP_NOSIZE);
+    ::SetWindowPos(*background, m_bar, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     m_recentre();
     // The timer goes on: the next tick looks again, and stops once the bar stays.
 }

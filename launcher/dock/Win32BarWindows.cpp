@@ -33,8 +33,9 @@ void CWin32BarWindows::DockDialogMoved()
 
 void CWin32BarWindows::ShowBar()
 {
-    ::ShowWindow(Background(), SW_SHOW);
-    ::ShowWindow(m_bar, SW_SHOW);
+    // Shown without being activated: only the reveal's BringToFront takes the foreground.
+    ::ShowWindow(Background(), SW_SHOWNA);
+    ::ShowWindow(m_bar, SW_SHOWNA);
 }
 
 void CWin32BarWindows::HideBar()
@@ -52,7 +53,7 @@ void CWin32BarWindows::SetTaskbarButton(bool taskbarButton)
     const LONG_PTR changed = taskbarButton ? (exStyle & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW
                                            : (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
     ::SetWindowLongPtrW(background, GWL_EXSTYLE, changed);
-    ::ShowWindow(background, SW_SHOW);
+    ::ShowWindow(background, SW_SHOWNA);
 }
 
 void CWin32BarWindows::BringToFront()
@@ -157,7 +158,7 @@ void CWin32BarWindows::TakeEdge(DockEdge edge, bool show)
     m_layout.ComposeBar(edge, 0);
     const SIZE bar = background->CompositionSize();
     const SIZE change = m_bar.ForegroundSizeChange();
-    ::SetWindowPos(m_bar, nullptr, 0, 0, bar.cx + change.cx, bar.cy + change.cy, SWP_NOMOVE);
+    ::SetWindowPos(m_bar, nullptr, 0, 0, bar.cx + change.cx, bar.cy + change.cy, SWP_NOMOVE | SWP_NOACTIVATE);
     ::ShowWindow(m_bar, SW_HIDE);
     const CoordinatePair parked = m_screen.Parked(edge);
     m_bar.MoveBarPair(parked.x, parked.y, 0, 0, SWP_NOSIZE);

@@ -49,7 +49,7 @@ void CSettingDlg::MoveTo(POINT place)
 {
     m_ptSetting = place;
     if (CPngDialog* background = Background())
-        ::SetWindowPos(*background, m_hWnd, place.x, place.y, 0, 0, SWP_NOSIZE);
+        ::SetWindowPos(*background, m_hWnd, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 BOOL CSettingDlg::OnInitDialog()
@@ -58,7 +58,7 @@ BOOL CSettingDlg::OnInitDialog()
     ReadSettingPositions(m_ptButtons);
     if (CPngDialog* background = Background()) {
         background->SetDragEnabled(false);
-        ::SetWindowPos(*background, m_hWnd, m_ptSetting.x, m_ptSetting.y, 0, 0, SWP_NOSIZE);
+        ::SetWindowPos(*background, m_hWnd, m_ptSetting.x, m_ptSetting.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (int i = 0; i < kSettingButtons; ++i) {
         auto button = std::make_unique<CImageButton>();

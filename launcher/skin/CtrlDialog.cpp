@@ -72,10 +72,10 @@ void CCtrlDialog::MoveBarPair(int x, int y, int width, int height, UINT flags)
 {
     if ((flags & kMoveDialog) != 0) {
         ::SetWindowPos(m_hWnd, HWND_TOP, x + m_ptOffset.x, y + m_ptOffset.y, width + m_sizeExtra.cx,
-                       height + m_sizeExtra.cy, flags & ~kMoveDialog);
+                       height + m_sizeExtra.cy, (flags & ~kMoveDialog) | SWP_NOACTIVATE);
     }
     if (m_pPngDlg)
-        ::SetWindowPos(m_pPngDlg->GetSafeHwnd(), m_hWnd, x, y, width, height, SWP_NOSIZE);
+        ::SetWindowPos(m_pPngDlg->GetSafeHwnd(), m_hWnd, x, y, width, height, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CCtrlDialog::SetLayerAlpha(BYTE alpha)
@@ -108,7 +108,7 @@ LRESULT CCtrlDialog::OnCreate()
         ::GetWindowRect(background, &rect);
         const SIZE size = m_pPngDlg->CompositionSize();
         ::SetWindowPos(m_hWnd, HWND_TOP, rect.left + m_ptOffset.x, rect.top + m_ptOffset.y, size.cx + m_sizeExtra.cx,
-                       size.cy + m_sizeExtra.cy, SWP_SHOWWINDOW);
+                       size.cy + m_sizeExtra.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     }
     return 0;
 }

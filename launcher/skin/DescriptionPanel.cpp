@@ -48,6 +48,10 @@ bool CDescriptionPanel::Open(DockButton button, DockEdge edge)
     m_pDesDlg->Background()->LoadPicture(static_cast<UINT>(PanelPictureId(button)));
     m_pWhiteLine->SetHelpHandler(m_help);
     m_pDesDlg->SetHelpHandler(m_help);
+    // A card shows beside whatever the user works in, and must not take the keyboard from it.
+    m_pWhiteLine->SetPassive(true);
+    m_pDesDlg->SetPassive(true);
+    m_pDesDlg->Background()->SetPassive(true);
 
     // Each background window composes itself at alpha 0 while it is created: nothing shows before the fade.
     if (!m_pWhiteLine->Create(IDD_PNG_DIALOG) || !m_pDesDlg->CreatePair(IDD_DES_DIALOG)) {
@@ -57,7 +61,7 @@ bool CDescriptionPanel::Open(DockButton button, DockEdge edge)
     m_pDesDlg->SetNotifyWindow(m_hNotifyWnd);
 
     const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine);
-    ::SetWindowPos(*m_pWhiteLine, HWND_TOP, places.whiteLine.x, places.whiteLine.y, 0, 0, SWP_NOSIZE);
+    ::SetWindowPos(*m_pWhiteLine, HWND_TOP, places.whiteLine.x, places.whiteLine.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     m_pDesDlg->MoveBarPair(places.panel.x, places.panel.y, 0, 0, SWP_NOSIZE);
 
     if (IsSixteenBitDepth(CPairFader::ColourDepth(m_hNotifyWnd))) {

@@ -241,7 +241,8 @@ void CPngDialog::OnMove(int x, int y)
 {
     if (!m_hCompanion)
         return;
-    ::SetWindowPos(m_hCompanion, HWND_TOP, x + m_ptCompanionOffset.x, y + m_ptCompanionOffset.y, 0, 0, SWP_NOSIZE);
+    ::SetWindowPos(m_hCompanion, HWND_TOP, x + m_ptCompanionOffset.x, y + m_ptCompanionOffset.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CPngDialog::OnSysColorChange()
@@ -251,14 +252,14 @@ void CPngDialog::OnSysColorChange()
         RECT window{};
         ::GetWindowRect(m_hWnd, &window);
         m_bMovingItself = true;
-        ::SetWindowPos(m_hWnd, HWND_TOP, window.left + 1, window.top, 0, 0, SWP_NOSIZE);
-        ::SetWindowPos(m_hWnd, HWND_TOP, window.left, window.top, 0, 0, SWP_NOSIZE);
+        ::SetWindowPos(m_hWnd, HWND_TOP, window.left + 1, window.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        ::SetWindowPos(m_hWnd, HWND_TOP, window.left, window.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
         m_bMovingItself = false;
     }
     Repaint();
     if (m_hCompanion && IsWindowsXp()) {
         ::ShowWindow(m_hCompanion, SW_HIDE);
-        ::ShowWindow(m_hCompanion, SW_SHOW);
+        ::ShowWindow(m_hCompanion, SW_SHOWNA);
     }
 }
 

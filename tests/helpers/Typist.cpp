@@ -5,7 +5,7 @@
 //   zep_test_typist.exe [seconds=4] [interval=20] [ready event name]
 // The ready event, when named, is set once the window has the focus and typing begins. At the end one line
 // goes to the standard output:
-//   typed=N received=M lost=K max_ms=X p99_ms=Y focus_lost=F
+//   typed=N received=M lost=K max_ms=X p99_ms=Y focus_lost=F focused=1 (0: it never had the focus)
 #include <windows.h>
 
 #include <algorithm>
@@ -81,9 +81,14 @@ int wmain(int argc, wchar_t** argv)
     ::RegisterClassW(&wc);
     HWND window = ::CreateWindowExW(0, L"ZepTypist", L"ZepTypist", WS_POPUP | WS_VISIBLE, 700, 300, 200, 100, nullptr,
                                     nullptr, wc.hInstance, nullptr);
+    // Whoever has the foreground now lends its input state for the switch, as a person's click would.
+    const DWORD foregroundThread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
+    ::AttachThreadInput(::GetCurrentThreadId(), foregroundThread, TRUE);
     ::SetForegroundWindow(window);
     ::SetFocus(window);
+    ::AttachThreadInput(::GetCurrentThreadId(), foregroundThread, FALSE);
     PumpFor(300);
+    const bool focused = ::GetFocus() == window;
     g_focusLost = 0;
     if (argc > 3) {
         if (HANDLE ready = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[3])) {
@@ -106,8 +111,9 @@ int wmain(int argc, wchar_t** argv)
     std::sort(sorted.begin(), sorted.end());
     const double most = sorted.empty() ? 0.0 : sorted.back();
     const double p99 = sorted.empty() ? 0.0 : sorted[(sorted.size() * 99 + 99) / 100 - 1];
-    std::printf("typed=%d received=%d lost=%d max_ms=%.1f p99_ms=%.1f focus_lost=%d\n", keys,
-                static_cast<int>(g_delaysMs.size()), keys - static_cast<int>(g_delaysMs.size()), most, p99, g_focusLost);
+    std::printf("typed=%d received=%d lost=%d max_ms=%.1f p99_ms=%.1f focus_lost=%d focused=%d\n", keys,
+                static_cast<int>(g_delaysMs.size()), keys - static_cast<int>(g_delaysMs.size()), most, p99, g_focusLost,
+                focused ? 1 : 0);
     std::fflush(stdout);
     ::DestroyWindow(window);
     return 0;
