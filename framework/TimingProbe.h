@@ -1,7 +1,7 @@
 #pragma once
 
-// The launcher's timing probes: how long the keyboard hook procedure, a bar composition and a fade frame
-// take, measured where the work runs, for the benchmarks, which read them through WM_QUERY_TIMING. A probe
+// The launcher's timing probes: how long the keyboard hook procedure, a bar composition, a fade frame and
+// the composition of a single picture take, measured where the work runs, for the benchmarks, which read them through WM_QUERY_TIMING. A probe
 // costs two performance-counter reads; compositions and fade frames also read the thread's CPU time
 // before and after (not the hook procedure, which must stay short).
 // Thread: any; the probes of one kind of work are kept under one process-wide lock (the hook procedure runs
@@ -11,7 +11,7 @@
 
 namespace zep {
 
-enum class TimedWork { KeyboardHook, BarComposition, FadeFrame, Count_ };
+enum class TimedWork { KeyboardHook, BarComposition, FadeFrame, PictureComposition, Count_ };
 
 class TimingProbe {
 public:

@@ -109,6 +109,7 @@ bool CPngDialog::UpdatePicture(BYTE alpha)
 {
     if (!m_pPicture)
         return false;
+    const TimingProbe probe(TimedWork::PictureComposition);
     Compose(alpha, [this](GpGraphics* graphics) { DrawSinglePicture(graphics, m_pPicture.get(), m_sizeComposition); });
     return true;
 }

@@ -4,13 +4,16 @@
 //                             started the program, times it: a program started from here would keep
 //                             this probe's output open under Wine)
 //   slide <title>             press and release the dock key; the window's moves: first move after the
-//                             release (ms), moves counted, mean and 95th percentile of the intervals (ms)
+//                             release (ms), moves counted, mean and 95th percentile of the intervals (ms).
+//                             The window is looked at every millisecond, sleeping in between: a probe
+//                             that spins takes a core from the program it measures
 //   cpu <exe>                 user + kernel CPU milliseconds of the first process of that name
 //   keys <n>                  n presses and releases of F24 (no program here answers it), for timing the
 //                             launcher's keyboard hook procedure from inside; prints the seconds taken
 
 #include <windows.h>
 
+#include <mmsystem.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -64,6 +67,7 @@ int Slide(const wchar_t* title)
         input.ki.dwFlags = KEYEVENTF_SCANCODE | KEYEVENTF_EXTENDEDKEY;
     }
     inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    ::timeBeginPeriod(1);
     SendInput(1, &inputs[0], sizeof(INPUT));
     const double released = Now();
     SendInput(1, &inputs[1], sizeof(INPUT));
@@ -77,8 +81,9 @@ int Slide(const wchar_t* title)
             last = now;
             quietSince = Now();
         }
-        Sleep(0);
+        Sleep(1);
     }
+    ::timeEndPeriod(1);
     std::vector<double> intervals;
     for (size_t i = 1; i < moves.size(); ++i) intervals.push_back(moves[i] - moves[i - 1]);
     std::sort(intervals.begin(), intervals.end());
