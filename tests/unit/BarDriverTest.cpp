@@ -14,9 +14,12 @@ namespace zep {
 namespace {
 
 // Writes every call as one word; slide steps come from a script (a step not scripted is a plain step).
+// Slide timers started are written apart: a timer ticks only once the event is over, so where its start
+// falls among the event's calls does not matter.
 class RecordingWindows : public BarWindows {
 public:
     std::string calls;
+    std::string armed;
     std::deque<SlideStepDone> steps;
     bool cardOpens = true;
 
@@ -25,7 +28,7 @@ public:
     void SetTaskbarButton(bool shown) override { Add(shown ? "taskbar+" : "taskbar-"); }
     void BringToFront() override { Add("front"); }
     void EndStartupHiding() override { Add("startup-over"); }
-    void StartSlideTimer(Slide slide) override { Add("timer+" + std::to_string(SlideTimerId(slide))); }
+    void StartSlideTimer(Slide slide) override { armed += "timer+" + std::to_string(SlideTimerId(slide)); }
     void KillSlideTimer(Slide slide) override { Add("timer-" + std::to_string(SlideTimerId(slide))); }
     void PauseSlideStep() override { Add("pause"); }
     void StartCardTimer() override { Add("card-timer+"); }
@@ -57,6 +60,7 @@ public:
         Add("take" + std::to_string(EdgeIndex(edge)) + (show ? "+" : "-"));
     }
     std::string Take() { return std::exchange(calls, std::string()); }
+    std::string TakeArmed() { return std::exchange(armed, std::string()); }
 
 private:
     void Add(const std::string& call) { calls += (calls.empty() ? "" : " ") + call; }
@@ -71,7 +75,8 @@ TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
     driver.StartupBegins();
     driver.StartupEnds();
     ASSERT_TRUE(driver.DockKeyReleased());
-    EXPECT_EQ("startup-over show taskbar+ front timer+1 repaint-settings", windows.Take());
+    EXPECT_EQ("startup-over show taskbar+ front repaint-settings", windows.Take());
+    EXPECT_EQ("timer+1", windows.TakeArmed());
     driver.SlideTimerTicked(RevealSlide(DockEdge::Right));
     EXPECT_EQ("step1", windows.Take());
     EXPECT_EQ(Moving, driver.State());
@@ -81,7 +86,8 @@ TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
     EXPECT_EQ(Shown, driver.State());
     driver.HoverReported(1003, 0);
     ASSERT_TRUE(driver.DockKeyReleased());
-    EXPECT_EQ("open1003@0 taskbar- card-timer- close-now disable timer+0", windows.Take());
+    EXPECT_EQ("open1003@0 taskbar- card-timer- close-now disable", windows.Take());
+    EXPECT_EQ("timer+0", windows.TakeArmed());
     windows.steps = {kFinal};
     driver.SlideTimerTicked(HideSlide(DockEdge::Right));
     EXPECT_EQ("step0 hide timer-0", windows.Take());
@@ -95,10 +101,11 @@ TEST(BarDriverTest, EventsOfAShownBar)
         DockEdge edge;
         std::function<void(BarDriver&, RecordingWindows&)> events;
         std::string calls;
+        std::string armed = "";
     };
     const Case cases[] = {
-        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HideButton(); }, "taskbar- disable timer+0"},
-        {DockEdge::Top, [](BarDriver& d, RecordingWindows&) { d.DockKeyReleased(); }, "taskbar- disable timer+20"},
+        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HideButton(); }, "taskbar- disable", "timer+0"},
+        {DockEdge::Top, [](BarDriver& d, RecordingWindows&) { d.DockKeyReleased(); }, "taskbar- disable", "timer+20"},
         {DockEdge::Bottom, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1010, 0); }, "open1010@3"},
         {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1003, 0), d.HoverReported(1004, 0); },
          "open1003@0 card-timer- retarget1004"},
@@ -126,8 +133,10 @@ TEST(BarDriverTest, EventsOfAShownBar)
         windows.steps = {kFinal};
         driver.SlideTimerTicked(RevealSlide(c.edge));
         windows.Take();
+        windows.TakeArmed();
         c.events(driver, windows);
         EXPECT_EQ(c.calls, windows.Take());
+        EXPECT_EQ(c.armed, windows.TakeArmed());
     }
 }
 
