@@ -77,11 +77,13 @@ void BarDriver::CloseCardAtOnce()
 
 void BarDriver::StartReveal()
 {
+    // The timer first: its period runs while the windows are shown and brought forward, and it first
+    // ticks after this event anyway.
+    StartSlideTimer(RevealSlide(m_edge));
     m_windows.EndStartupHiding();
     m_windows.ShowBar();
     m_windows.SetTaskbarButton(true);
     m_windows.BringToFront();
-    StartSlideTimer(RevealSlide(m_edge));
     m_windows.RepaintSettingsButton();
 }
 
@@ -98,8 +100,10 @@ void BarDriver::Carry(const DockCommands& commands)
 {
     if (commands.startReveal)
         StartReveal();
-    if (commands.startHide)
+    if (commands.startHide) {
+        StartSlideTimer(HideSlide(m_edge));  // first, as for a reveal
         m_windows.SetTaskbarButton(false);
+    }
 
     switch (commands.panelTimer) {
     case PanelTimerCommand::Start:
@@ -129,10 +133,8 @@ void BarDriver::Carry(const DockCommands& commands)
         break;
     }
 
-    if (commands.startHide) {
+    if (commands.startHide)
         m_windows.EnableButtons(false);
-        StartSlideTimer(HideSlide(m_edge));
-    }
     if (commands.hideBar)
         m_windows.HideBar();
     if (commands.killSlideTimer) {

@@ -34,6 +34,7 @@ bool CImageButton::Create(const wchar_t* caption, DWORD style, const RECT& rect,
 
 void CImageButton::LoadButtonImage(UINT id)
 {
+    m_frames.Reset();
     m_pImage.reset();
     m_pImage = SkinImage::LoadPngResource(id);
     m_nImageWidth = m_pImage ? static_cast<int>(m_pImage->Width()) : 0;
@@ -61,14 +62,19 @@ void CImageButton::SetRunning(bool running)
 void CImageButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
     const bool selected = (item->itemState & ODS_SELECTED) != 0;
-    // The frame goes onto the dialog's key colour, not over the frame before: a hover or running glow
-    // would otherwise stay visible through the next frame's transparent pixels.
-    if (const auto* dialog = dynamic_cast<const CCtrlDialog*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
-        const COLORREF previous = ::SetBkColor(item->hDC, dialog->KeyColour());
-        ::ExtTextOutW(item->hDC, 0, 0, ETO_OPAQUE, &item->rcItem, nullptr, 0, nullptr);
-        ::SetBkColor(item->hDC, previous);
-    }
-    {
+    const auto* dialog = dynamic_cast<const CCtrlDialog*>(CWnd::FromHandle(::GetParent(m_hWnd)));
+    const ButtonLook look = m_bRunning ? (selected ? ButtonLook::PressedRunning : ButtonLook::Hot)
+                                       : (selected ? ButtonLook::Pressed : (m_bHover ? ButtonLook::Hot : ButtonLook::Normal));
+    // On a dialog with a key colour every look is drawn once and then copied. The frame goes onto the key
+    // colour, not over the frame before: a hover or running glow would otherwise stay visible through the
+    // next frame's transparent pixels.
+    if (!dialog || !m_pImage ||
+        !m_frames.Paint(item->hDC, *m_pImage, SIZE{m_nFrameWidth, m_nImageHeight}, dialog->KeyColour(), look)) {
+        if (dialog) {
+            const COLORREF previous = ::SetBkColor(item->hDC, dialog->KeyColour());
+            ::ExtTextOutW(item->hDC, 0, 0, ETO_OPAQUE, &item->rcItem, nullptr, 0, nullptr);
+            ::SetBkColor(item->hDC, previous);
+        }
         UniqueGpGraphics graphics;
         if (gdip::GdipCreateFromHDC(item->hDC, graphics.put()) != Gdiplus::Ok)
             graphics.reset();
@@ -114,6 +120,14 @@ bool CImageButton::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     case WM_ERASEBKGND:
         // Frames are drawn over what the button showed before; the dialog's key colour stays beneath.
         *result = TRUE;
+        return true;
+    case WM_ENABLE:
+        // The looks do not show whether the button is enabled, so the system button's repaint would draw
+        // the same pixels again (a hide disables all thirteen, one synchronous paint each). That paint's
+        // report to the parent is still made: the dock's hover logic counts on it.
+        if (!(::SendMessageW(m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED))
+            ReportHover(m_bHover);
+        *result = 0;
         return true;
     case WM_MOUSEMOVE:
         if (!m_bTracking) {

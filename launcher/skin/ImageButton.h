@@ -3,8 +3,9 @@
 // An owner-drawn push button whose look is one three-frame picture from the launcher's resources:
 // frame 0 normal, frame 1 pointer over it or tool running, frame 2 pressed. It tracks the pointer itself
 // and, after every paint that is not a pressed one, tells its parent synchronously whether the pointer is
-// over it (WM_BUTTON_HOVER, wParam control id, lParam 0 over / 1 away); clicks reach the parent as the
-// usual BN_CLICKED.
+// over it (WM_BUTTON_HOVER, wParam control id, lParam 0 over / 1 away); so it does when it is enabled or
+// disabled, which changes nothing it shows and repaints nothing. Clicks reach the parent as the usual
+// BN_CLICKED. On a dialog with a key colour each look is drawn once and copied at later paints.
 // Ownership: the button owns its picture; its owner (a dialog) owns the button object.
 // Thread: user-interface thread only. The parent's WM_BUTTON_HOVER handler runs inside DrawItem and may
 // create or destroy windows.
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include "framework/Button.h"
+#include "launcher/skin/ButtonFrames.h"
 #include "launcher/skin/SkinImage.h"
 
 namespace zep {
@@ -69,6 +71,7 @@ private:
     int m_nImageHeight = 0;
     int m_nFrameWidth = 0;  // m_nImageWidth / 3
     std::unique_ptr<SkinImage> m_pImage;
+    ButtonFrames m_frames;  // the picture's looks on the parent's key colour; reset with the picture
     RECT m_rcButton{0, 0, 0, 0};
     UINT m_nCtrlId = 0;
 };

@@ -94,6 +94,29 @@ TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
     EXPECT_EQ(Hidden, driver.State());
 }
 
+// The slide timer is started before the other calls of a reveal or hide, which take longer than its period:
+// the first step then comes as soon as they are done.
+TEST(BarDriverTest, RevealAndHideStartTheirTimersFirst)
+{
+    struct OrderedWindows : RecordingWindows {
+        void StartSlideTimer(Slide slide) override
+        {
+            RecordingWindows::StartSlideTimer(slide);
+            calls += calls.empty() ? "timer" : " timer";
+        }
+    } windows;
+    BarDriver driver(windows, DockEdge::Left);
+    driver.StartupEnds();
+    driver.DockKeyReleased();
+    EXPECT_EQ("timer startup-over show taskbar+ front repaint-settings", windows.Take());
+    windows.steps = {kFinal};
+    driver.SlideTimerTicked(RevealSlide(DockEdge::Left));
+    windows.Take();
+    driver.DockKeyReleased();
+    EXPECT_EQ("timer taskbar- disable", windows.Take());
+    EXPECT_EQ("timer+11timer+10", windows.TakeArmed());
+}
+
 // Each event on a bar revealed on the case's edge.
 TEST(BarDriverTest, EventsOfAShownBar)
 {

@@ -17,6 +17,8 @@
 #include "framework/Dialog.h"
 #include "framework/ResourceCounter.h"
 #include "framework/UniqueResource.h"
+#include "launcher/res/resource.h"
+#include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/ImageButton.h"
 #include "launcher/skin/SkinImage.h"
 #include "shared/ZepShared.h"
@@ -162,7 +164,8 @@ std::string DrawnFrames(const Canvas& canvas, const SkinImage& picture)
 }
 
 // The parent: logs what a dock dialog would react to.
-class LoggingParent : public zep::CDialog {
+template <typename Dialog>
+class Logging : public Dialog {
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
     {
@@ -171,7 +174,7 @@ protected:
             *result = 0;
             return true;
         }
-        return CDialog::OnWndMsg(message, wParam, lParam, result);
+        return Dialog::OnWndMsg(message, wParam, lParam, result);
     }
     bool OnCommand(WPARAM wParam, LPARAM) override
     {
@@ -180,6 +183,7 @@ protected:
         return true;
     }
 };
+using LoggingParent = Logging<zep::CDialog>;
 
 // Paints into a canvas instead of the screen and logs which frames came out, so that the frames of real
 // paints (system-made item states) can be told from the pixels without reading the screen back.
@@ -375,6 +379,66 @@ TEST_F(ImageButtonTest, ItemStateChoosesTheFrameAndTheReport)
             EXPECT_EQ(graphics, zep::ResourceCounter::Live(zep::ResourceKind::GdipGraphics)) << where;
         }
     }
+}
+
+// On a dialog with a key colour the looks are drawn once and then copied: every copy shows exactly the
+// frames drawn onto the key colour, also after the button takes another picture; and enabling or
+// disabling the button repaints nothing, but reports as its paint did.
+TEST_F(ImageButtonTest, OnAKeyColouredDialogCopiesShowTheDrawnFrames)
+{
+    Logging<zep::CCtrlDialog> pair;
+    ASSERT_TRUE(pair.Background()->LoadPicture(300));
+    ASSERT_TRUE(pair.CreatePair(IDD_DES_DIALOG));
+    RecordingButton button;
+    const RECT rc = {0, 0, 1, 1};
+    ASSERT_TRUE(button.Create(nullptr, WS_VISIBLE, rc, pair, kButtonId));
+    struct Case {
+        bool running, hover, selected;
+        std::vector<int> frames;
+    };
+    const Case cases[] = {{false, false, false, {0}}, {false, true, false, {1}}, {false, false, true, {2}},
+                          {true, false, false, {1}},  {true, false, true, {1, 2}}};
+    for (UINT picture : {kDockButtonPicture, kGearPicture, kOkPicture, kDockButtonPicture, kDockButtonPicture + 1}) {
+        button.Load(picture);
+        const auto reference = SkinImage::LoadPngResource(picture);
+        const int width = button.FrameWidth();
+        const int height = button.ImageHeight();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message() << "picture " << picture << " running " << c.running << " hover "
+                                              << c.hover << " selected " << c.selected);
+            button.SetRunning(c.running);
+            ::SendMessageW(button, c.hover ? WM_MOUSEHOVER : WM_MOUSELEAVE, 0, 0);
+            Canvas copied(width, height);
+            DRAWITEMSTRUCT item = {ODT_BUTTON, kButtonId, 0, ODA_DRAWENTIRE,
+                                   c.selected ? static_cast<UINT>(ODS_SELECTED) : 0u, button, copied.dc(),
+                                   {0, 0, width, height}, 0};
+            button.CImageButton::DrawItem(&item);
+
+            Canvas drawn(width, height);
+            const RECT all = {0, 0, width, height};
+            zep::UniqueGdiObject key(::CreateSolidBrush(pair.KeyColour()));
+            ::FillRect(drawn.dc(), &all, static_cast<HBRUSH>(key.get()));
+            {
+                zep::UniqueGpGraphics graphics;
+                ASSERT_EQ(Gdiplus::Ok, zep::gdip::GdipCreateFromHDC(drawn.dc(), graphics.put()));
+                for (int frame : c.frames)
+                    reference->Draw(graphics.get(), 0, 0, width, height, frame * width, 0, width, height);
+            }
+            int differing = 0;
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    differing += copied.Pixel(x, y) != drawn.Pixel(x, y) ? 1 : 0;
+            EXPECT_EQ(0, differing);
+        }
+    }
+
+    Pump();
+    m_log.clear();
+    ::EnableWindow(button, FALSE);
+    ::EnableWindow(button, TRUE);
+    Pump();
+    EXPECT_TRUE(IsSequence({"hover 1000 1", "hover 1000 1"}, m_log));
+    pair.DestroyWindow();
 }
 
 TEST_F(ImageButtonTest, WithoutPictureDrawsNothingAndStillReports)
