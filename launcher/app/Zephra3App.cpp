@@ -31,8 +31,7 @@ bool CZephra3App::InitInstance()
     const UINT left[4] = {162, 163, 164, 165};
     const UINT top[4] = {179, 180, 181, 182};
     const UINT bottom[4] = {196, 197, 198, 199};
-    if (!background.LoadEdgeImageSets(right, left, top, bottom))
-        return false;
+    background.LoadEdgeImageSets(right, left, top, bottom);
 
     // Creation runs both start-up stages. A launcher without its bar must not run on invisibly holding the
     // instance mutex (no later start could bring the dock up): start-up ends, and ExitInstance releases

@@ -29,6 +29,12 @@ LayeredSurface::LayeredSurface(HWND window, SIZE size) noexcept : m_size(size), 
     m_pixels = static_cast<std::uint32_t*>(bits);
 
     m_selection.emplace(m_memoryDc.get(), m_dib.get());
+}
+
+GpGraphics* LayeredSurface::Graphics() noexcept
+{
+    if (m_graphics || !m_selection)
+        return m_graphics.get();
     GpGraphics* graphics = nullptr;
     if (gdip::GdipCreateFromHDC(m_memoryDc.get(), &graphics) == Gdiplus::Ok && graphics) {
         m_graphics.reset(graphics);
@@ -40,6 +46,15 @@ LayeredSurface::LayeredSurface(HWND window, SIZE size) noexcept : m_size(size), 
         gdip::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeNearestNeighbor);
         gdip::GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
     }
+    return m_graphics.get();
+}
+
+std::uint32_t* LayeredSurface::Row(int y) noexcept
+{
+    if (!m_pixels || y < 0 || y >= m_size.cy)
+        return nullptr;
+    // Rows of a bottom-up DIB run from the bottom of the picture up; 32-bit rows need no padding.
+    return m_pixels + static_cast<size_t>(m_size.cy - 1 - y) * static_cast<size_t>(m_size.cx);
 }
 
 LayeredSurface::~LayeredSurface()

@@ -1,13 +1,14 @@
 #pragma once
 
 // The drawing surface of one composition of a layered window: a memory context compatible with the
-// window's device context, holding a 32-bit bottom-up DIB section cleared to fully transparent, and a
-// GDI+ graphics object on it. GDI+ writes premultiplied colour into it, the form UpdateLayeredWindow
-// takes with AC_SRC_ALPHA.
+// window's device context, holding a 32-bit bottom-up DIB section cleared to fully transparent. It is
+// drawn either with GDI+ (a graphics object made at the first request, which writes premultiplied colour,
+// the form UpdateLayeredWindow takes with AC_SRC_ALPHA) or by writing premultiplied rows directly.
 //
-// Ownership: every GDI and GDI+ object is created by the constructor and released by the destructor, in
-// reverse order (graphics, bitmap selection, DIB section, memory context, window context); nothing
-// outlives the composition. Thread: the thread that owns the window.
+// Ownership: every GDI and GDI+ object is released by the destructor, in reverse order of making
+// (graphics, bitmap selection, DIB section, memory context, window context); nothing outlives the
+// composition unless its owner keeps the surface (a fade presents one surface at every step).
+// Thread: the thread that owns the window.
 
 #include <windows.h>
 
@@ -32,8 +33,11 @@ public:
     // handed to the system, and the window keeps its previous look.
     bool Ready() const noexcept { return m_pixels != nullptr; }
 
-    // Null when GDI+ could not make a graphics object; drawing then does nothing.
-    GpGraphics* Graphics() const noexcept { return m_graphics.get(); }
+    // Made at the first call; null when GDI+ could not make one (drawing then does nothing).
+    GpGraphics* Graphics() noexcept;
+    // Row `y` of the picture (0 at the top) for writing premultiplied 0xAARRGGBB pixels; null for a row
+    // outside the surface or a surface that is not ready.
+    std::uint32_t* Row(int y) noexcept;
     HDC WindowDc() const noexcept { return m_windowDc.get(); }
     HDC MemoryDc() const noexcept { return m_memoryDc.get(); }
     HBITMAP Bitmap() const noexcept { return static_cast<HBITMAP>(m_dib.get()); }

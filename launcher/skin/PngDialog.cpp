@@ -51,22 +51,29 @@ bool CPngDialog::LoadPicture(UINT id)
     return true;
 }
 
-bool CPngDialog::LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
+void CPngDialog::LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
                                    const UINT (&set3)[4])
 {
     const UINT(*sets[kDockEdges])[4] = {&set0, &set1, &set2, &set3};
     for (int set = 0; set < kDockEdges; ++set) {
         for (int position = 0; position < kBackgroundVariants; ++position) {
-            std::unique_ptr<SkinImage>& slot = m_pBackgrounds[kBackgroundVariants * set + position];
-            slot.reset();
-            slot = SkinImage::LoadPngResource((*sets[set])[position]);
-            if (!slot)
-                return false;
+            const int slot = kBackgroundVariants * set + position;
+            m_nBackgroundIds[slot] = (*sets[set])[position];
+            m_pBackgrounds[slot].reset();
         }
     }
-    m_sizeVertical = SizeOf(m_pBackgrounds[0].get());
-    m_sizeHorizontal = SizeOf(m_pBackgrounds[BarBackgroundIndex(DockEdge::Bottom, 0)].get());
-    return true;
+    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0]);
+    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)]);
+    m_bBackgroundsTaken = true;
+}
+
+const PremultipliedPicture* CPngDialog::BackgroundAt(int slot)
+{
+    if (slot < 0 || slot >= kBackgroundSlots || !m_bBackgroundsTaken)
+        return nullptr;
+    if (!m_pBackgrounds[slot])
+        m_pBackgrounds[slot] = PremultipliedPicture::LoadPngResource(m_nBackgroundIds[slot]);
+    return m_pBackgrounds[slot].get();
 }
 
 void CPngDialog::SetBackgroundLayout(DockEdge edge, int first, int second, int third) noexcept
@@ -96,7 +103,7 @@ void CPngDialog::Compose(BYTE alpha, DrawFn draw)
     const LONG_PTR exStyle = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
     if (!(exStyle & WS_EX_LAYERED))
         ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    draw(surface.Graphics());
+    draw(surface);
     OnComposed(surface, alpha);
     surface.Present(m_hWnd, destination, alpha);
 }
@@ -110,20 +117,23 @@ bool CPngDialog::UpdatePicture(BYTE alpha)
     if (!m_pPicture)
         return false;
     const TimingProbe probe(TimedWork::PictureComposition);
-    Compose(alpha, [this](GpGraphics* graphics) { DrawSinglePicture(graphics, m_pPicture.get(), m_sizeComposition); });
+    Compose(alpha, [this](LayeredSurface& surface) {
+        DrawSinglePicture(surface.Graphics(), m_pPicture.get(), m_sizeComposition);
+    });
     return true;
 }
 
 bool CPngDialog::UpdateEdgeBackground(DockEdge edge, int first, int second, int third, BYTE alpha)
 {
-    if (!m_pBackgrounds[0])
+    if (!m_bBackgroundsTaken)
         return false;
     m_sizeComposition = IsVertical(edge) ? m_sizeVertical : m_sizeHorizontal;
     const int counts[kBarBandCount] = {first, second, third};
     const TimingProbe probe(TimedWork::BarComposition);
-    Compose(alpha, [&](GpGraphics* graphics) {
-        DrawBarBackground(graphics, m_pBackgrounds, edge, counts, m_sizeComposition);
-    });
+    const PremultipliedPicture* sources[kBarBandCount];
+    for (int group = 0; group < kBarBandCount; ++group)
+        sources[group] = BackgroundAt(BarBackgroundIndex(edge, counts[group]));
+    Compose(alpha, [&](LayeredSurface& surface) { CopyBarBackground(surface, edge, sources); });
     return true;
 }
 
@@ -153,8 +163,9 @@ BOOL CPngDialog::DestroyWindow()
     if (m_hWnd)
         ::WTSUnRegisterSessionNotification(m_hWnd);
     m_pPicture.reset();
-    for (std::unique_ptr<SkinImage>& background : m_pBackgrounds)
+    for (std::unique_ptr<PremultipliedPicture>& background : m_pBackgrounds)
         background.reset();
+    m_bBackgroundsTaken = false;
     return CDialog::DestroyWindow();
 }
 

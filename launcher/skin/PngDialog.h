@@ -7,7 +7,8 @@
 // whether it may be dragged, who answers the help key) it is told by its owner.
 //
 // Ownership: the object owns its single picture and its sixteen backgrounds; DestroyWindow and the
-// destructor release them. Thread: user-interface thread only.
+// destructor release them. A background is decoded when a composition first needs it, so a launcher that
+// never leaves its edge never decodes the other edges' pictures. Thread: user-interface thread only.
 
 #include <windows.h>
 
@@ -18,6 +19,7 @@
 #include "framework/Dialog.h"
 #include "launcher/config/DockEdge.h"
 #include "launcher/skin/BarBands.h"
+#include "launcher/skin/PremultipliedPicture.h"
 #include "launcher/skin/SkinImage.h"
 
 namespace zep {
@@ -39,11 +41,10 @@ public:
     // only when the image object cannot be allocated (the window then has no single picture). A missing
     // resource gives a picture of 0 x 0 that draws nothing.
     bool LoadPicture(UINT id);
-    // Loads the sixteen bar backgrounds: set e becomes backgrounds 4e to 4e + 3, so set e must be that of
-    // dock edge e. Afterwards the size of background 0 is the vertical bar size and that of background 12
-    // the horizontal one. False as soon as an image object cannot be allocated (the images loaded so far
-    // stay with the window).
-    bool LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
+    // Takes the sixteen bar backgrounds: set e becomes backgrounds 4e to 4e + 3, so set e must be that of
+    // dock edge e. Nothing is decoded now; the vertical bar size is the size background 0 declares and the
+    // horizontal one that of background 12.
+    void LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
                            const UINT (&set3)[4]);
 
     // Composes the single picture with constant alpha `alpha`. False, and the window untouched, when
@@ -51,8 +52,8 @@ public:
     bool UpdatePicture(BYTE alpha);
     // Composes the bar background of `edge` with the given socket count (0 to 3) in the first, second
     // and third group band, with constant alpha `alpha`. The composition size becomes the vertical or
-    // horizontal bar size. False, and the window untouched, when background 0 is missing. The arguments
-    // are not stored.
+    // horizontal bar size. False, and the window untouched, when no edge image sets were taken. The
+    // arguments are not stored.
     bool UpdateEdgeBackground(DockEdge edge, int first, int second, int third, BYTE alpha);
     // Composes again at full opacity: the single picture, or else the bar background of the layout.
     void Repaint();
@@ -102,6 +103,8 @@ protected:
 private:
     template <typename DrawFn>
     void Compose(BYTE alpha, DrawFn draw);
+    // Background `slot`, decoded at the first request; null for a slot outside 0 to 15.
+    const PremultipliedPicture* BackgroundAt(int slot);
     void OnLButtonDown();
     void OnMove(int x, int y);
     void OnSysColorChange();
@@ -110,7 +113,9 @@ private:
     HWND m_hCompanion = nullptr;
     HWND m_hCloseTarget = nullptr;
     std::unique_ptr<SkinImage> m_pPicture;
-    std::unique_ptr<SkinImage> m_pBackgrounds[kBackgroundSlots];  // 4 x edge + socket count
+    UINT m_nBackgroundIds[kBackgroundSlots] = {};                             // 4 x edge + socket count
+    std::unique_ptr<PremultipliedPicture> m_pBackgrounds[kBackgroundSlots];  // decoded when first needed
+    bool m_bBackgroundsTaken = false;
     SIZE m_sizeComposition{0, 0};
     SIZE m_sizeVertical{0, 0};
     SIZE m_sizeHorizontal{0, 0};

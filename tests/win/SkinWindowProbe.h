@@ -80,9 +80,9 @@ protected:
     }
 };
 
-inline bool LoadAllBackgrounds(zep::CPngDialog& window)
+inline void LoadAllBackgrounds(zep::CPngDialog& window)
 {
-    return window.LoadEdgeImageSets(kSet0, kSet1, kSet2, kSet3);
+    window.LoadEdgeImageSets(kSet0, kSet1, kSet2, kSet3);
 }
 
 // The launcher's message loop step for the messages queued now: pre-translation chain, then
