@@ -12,6 +12,21 @@ constexpr DWORD kFadeStepMs = 10;
 
 }  // namespace
 
+CPairFader::HeldPictures::HeldPictures(CCtrlDialog& dialog, CPngDialog* companion) noexcept
+    : m_background(dialog.Background()), m_companion(companion)
+{
+    for (CPngDialog* window : {m_background, m_companion})
+        if (window)
+            window->HoldComposition();
+}
+
+CPairFader::HeldPictures::~HeldPictures()
+{
+    for (CPngDialog* window : {m_background, m_companion})
+        if (window)
+            window->ReleaseComposition();
+}
+
 int CPairFader::ColourDepth(HWND reference)
 {
     const UniqueWindowDc windowDc(reference);
@@ -40,6 +55,7 @@ void CPairFader::FadeIn(CCtrlDialog& dialog, HWND reference)
         Ramp(dialog, nullptr, kFadeInAlphas);
         return;
     }
+    const HeldPictures held(dialog, nullptr);
     if (CPngDialog* background = dialog.Background()) {
         for (unsigned char alpha : kSixteenBitInAlphas)
             background->UpdatePicture(alpha);
@@ -53,6 +69,7 @@ void CPairFader::FadeOut(CCtrlDialog& dialog, HWND reference)
         return;
     }
     ::ShowWindow(dialog.GetSafeHwnd(), SW_HIDE);
+    const HeldPictures held(dialog, nullptr);
     if (CPngDialog* background = dialog.Background()) {
         for (unsigned char alpha : kSixteenBitOutAlphas)
             background->UpdatePicture(alpha);

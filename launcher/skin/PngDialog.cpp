@@ -43,6 +43,7 @@ bool CPngDialog::Create(UINT templateId, HWND parent)
 
 bool CPngDialog::LoadPicture(UINT id)
 {
+    ReleaseComposition();
     m_pPicture.reset();
     m_pPicture = SkinImage::LoadPngResource(id);
     if (!m_pPicture)
@@ -89,23 +90,34 @@ void CPngDialog::RequestHelp() const
 }
 
 template <typename DrawFn>
-void CPngDialog::Compose(BYTE alpha, DrawFn draw)
+void CPngDialog::Compose(BYTE alpha, DrawFn draw, bool hold)
 {
     if (!m_hWnd)
         return;
-    RECT window{};
-    ::GetWindowRect(m_hWnd, &window);
-    const POINT destination{window.left, window.top};
-
-    LayeredSurface surface(m_hWnd, m_sizeComposition);
-    if (!surface.Ready())
+    auto surface = std::make_unique<LayeredSurface>(m_hWnd, m_sizeComposition);
+    if (!surface->Ready())
         return;  // the window keeps its previous look
     const LONG_PTR exStyle = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
     if (!(exStyle & WS_EX_LAYERED))
         ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    draw(surface);
+    draw(*surface);
+    Present(*surface, alpha);
+    if (hold)
+        m_pHeldSurface = std::move(surface);
+}
+
+void CPngDialog::Present(const LayeredSurface& surface, BYTE alpha)
+{
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
     OnComposed(surface, alpha);
-    surface.Present(m_hWnd, destination, alpha);
+    surface.Present(m_hWnd, POINT{window.left, window.top}, alpha);
+}
+
+void CPngDialog::ReleaseComposition() noexcept
+{
+    m_bHoldComposition = false;
+    m_pHeldSurface.reset();
 }
 
 void CPngDialog::OnComposed(const LayeredSurface&, BYTE)
@@ -116,10 +128,15 @@ bool CPngDialog::UpdatePicture(BYTE alpha)
 {
     if (!m_pPicture)
         return false;
+    if (m_pHeldSurface && m_hWnd) {
+        Present(*m_pHeldSurface, alpha);
+        return true;
+    }
     const TimingProbe probe(TimedWork::PictureComposition);
-    Compose(alpha, [this](LayeredSurface& surface) {
-        DrawSinglePicture(surface.Graphics(), m_pPicture.get(), m_sizeComposition);
-    });
+    Compose(
+        alpha,
+        [this](LayeredSurface& surface) { DrawSinglePicture(surface.Graphics(), m_pPicture.get(), m_sizeComposition); },
+        m_bHoldComposition);
     return true;
 }
 
@@ -162,6 +179,7 @@ BOOL CPngDialog::DestroyWindow()
 {
     if (m_hWnd)
         ::WTSUnRegisterSessionNotification(m_hWnd);
+    ReleaseComposition();
     m_pPicture.reset();
     for (std::unique_ptr<PremultipliedPicture>& background : m_pBackgrounds)
         background.reset();

@@ -58,6 +58,12 @@ public:
     // Composes again at full opacity: the single picture, or else the bar background of the layout.
     void Repaint();
 
+    // From HoldComposition to ReleaseComposition the single picture is composed only once: every later
+    // UpdatePicture hands the system that same surface with its own constant alpha, as the steps of a
+    // fade do. LoadPicture and DestroyWindow release the surface too.
+    void HoldComposition() noexcept { m_bHoldComposition = true; }
+    void ReleaseComposition() noexcept;
+
     // The bar background that Repaint composes: the edge and the socket count (0 to 3) of each group
     // band. Nothing is composed now.
     void SetBackgroundLayout(DockEdge edge, int first, int second, int third) noexcept;
@@ -97,12 +103,13 @@ public:
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
-    // Called with every finished composition, just before it is handed to the system.
+    // Called with every surface just before it is handed to the system (a held one at every step).
     virtual void OnComposed(const LayeredSurface& surface, BYTE alpha);
 
 private:
     template <typename DrawFn>
-    void Compose(BYTE alpha, DrawFn draw);
+    void Compose(BYTE alpha, DrawFn draw, bool hold = false);
+    void Present(const LayeredSurface& surface, BYTE alpha);
     // Background `slot`, decoded at the first request; null for a slot outside 0 to 15.
     const PremultipliedPicture* BackgroundAt(int slot);
     void OnLButtonDown();
@@ -113,6 +120,8 @@ private:
     HWND m_hCompanion = nullptr;
     HWND m_hCloseTarget = nullptr;
     std::unique_ptr<SkinImage> m_pPicture;
+    std::unique_ptr<LayeredSurface> m_pHeldSurface;  // the single picture's, while a composition is held
+    bool m_bHoldComposition = false;
     UINT m_nBackgroundIds[kBackgroundSlots] = {};                             // 4 x edge + socket count
     std::unique_ptr<PremultipliedPicture> m_pBackgrounds[kBackgroundSlots];  // decoded when first needed
     bool m_bBackgroundsTaken = false;
