@@ -85,6 +85,7 @@ private:
 
 using UniqueHandle = UniqueResource<HANDLE, &::CloseHandle, ResourceKind::KernelHandle>;
 using UniqueFindHandle = UniqueResource<HANDLE, &::FindClose, ResourceKind::FindHandle, -1>;
+using UniqueFileHandle = UniqueResource<HANDLE, &::CloseHandle, ResourceKind::KernelHandle, -1>;  // CreateFileW
 using UniqueHkey = UniqueResource<HKEY, &::RegCloseKey, ResourceKind::RegistryKey>;
 using UniqueGdiObject = UniqueResource<HGDIOBJ, &::DeleteObject, ResourceKind::GdiObject>;
 using UniqueMemoryDc = UniqueResource<HDC, &::DeleteDC, ResourceKind::MemoryDc>;

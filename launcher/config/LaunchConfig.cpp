@@ -21,21 +21,22 @@ const REGSAM kUserAccess = KEY_READ | KEY_WRITE;
 const wchar_t* const kPositionSections[kDockEdges] = {L"Main_Ctrl_Pos_R%d", L"Main_Ctrl_Pos_L%d",
                                                       L"Main_Ctrl_Pos_T%d", L"Main_Ctrl_Pos_B%d"};
 
-// GetPrivateProfileStringW with a default; an unknown file (empty name) yields the default.
-void ReadProfileString(const wchar_t* file, const wchar_t* section, const wchar_t* key, const wchar_t* fallback,
-                       wchar_t* out, DWORD capacity)
+// Larger files are taken as missing: the launch configuration is a few kilobytes.
+constexpr LONGLONG kLargestIniBytes = 16 * 1024 * 1024;
+
+std::wstring MultiByteText(UINT codePage, const char* bytes, int count)
 {
-    if (!file[0]) {
-        CopyTruncated(out, capacity, fallback);
-        return;
-    }
-    ::GetPrivateProfileStringW(section, key, fallback, out, capacity, file);
+    const int length = count > 0 ? ::MultiByteToWideChar(codePage, 0, bytes, count, nullptr, 0) : 0;
+    std::wstring text(static_cast<size_t>(length), L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(codePage, 0, bytes, count, &text[0], length);
+    return text;
 }
 
-CoordinatePair ReadPair(const wchar_t* file, const wchar_t* section, const wchar_t* key, const wchar_t* fallback)
+CoordinatePair ReadPair(const IniText& ini, const wchar_t* section, const wchar_t* key, const wchar_t* fallback)
 {
     wchar_t value[kCoordinatePairChars + 1];
-    ReadProfileString(file, section, key, fallback, value, kCoordinatePairChars + 1);
+    ini.Read(section, key, fallback, value, kCoordinatePairChars + 1);
     return ParseCoordinatePair(value);
 }
 
@@ -91,6 +92,35 @@ CLaunchConfig::CLaunchConfig() noexcept
 {
 }
 
+IniText ReadIniFile(const wchar_t* path)
+{
+    const UniqueFileHandle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!path[0] || !file.valid() || !::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        size.QuadPart > kLargestIniBytes)
+        return IniText();
+    std::vector<unsigned char> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return IniText();
+    bytes.resize(read);
+    size_t mark = 0;
+    const IniEncoding encoding = DetectIniEncoding(bytes.data(), bytes.size(), &mark);
+    const unsigned char* text = bytes.data() + mark;
+    const size_t count = bytes.size() - mark;
+    switch (encoding) {
+    case IniEncoding::Utf16LittleEndian:
+    case IniEncoding::Utf16BigEndian:
+        return IniText(DecodeUtf16(text, count, encoding == IniEncoding::Utf16BigEndian));
+    case IniEncoding::Utf8:
+        return IniText(MultiByteText(CP_UTF8, reinterpret_cast<const char*>(text), static_cast<int>(count)));
+    case IniEncoding::Ansi:
+        break;
+    }
+    return IniText(MultiByteText(CP_ACP, reinterpret_cast<const char*>(text), static_cast<int>(count)));
+}
+
 bool GetProgramFilesFolder(wchar_t (&folder)[MAX_PATH])
 {
     if (SUCCEEDED(::SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, folder)))
@@ -119,22 +149,23 @@ void CLaunchConfig::ReadLaunchInfo()
     GetProgramFilesFolder(programFiles);
     wchar_t file[MAX_PATH];
     GetInstallFilePath(L"LaunchInfo.ini", file);
+    const IniText ini = ReadIniFile(file);
 
     for (int slot = 0; slot < kToolSlots; ++slot) {
         wchar_t key[16];
         std::swprintf(key, 16, L"%d", slot);
 
-        ReadProfileString(file, kAppNameSection, key, kUnknown, m_szAppName[slot], kNameChars);
+        ini.Read(kAppNameSection, key, kUnknown, m_szAppName[slot], kNameChars);
         ::OutputDebugStringW(m_szAppName[slot]);
 
         wchar_t path[kPathChars];
-        ReadProfileString(file, m_szAppName[slot], L"ExecutePath", kUnknown, path, kPathChars);
+        ini.Read(m_szAppName[slot], L"ExecutePath", kUnknown, path, kPathChars);
         if (slot == 8)
             CopyTruncated(m_LaunchEntry[slot].szPath, kPathChars, path);
         else
             JoinOrEmpty(m_LaunchEntry[slot].szPath, kPathChars, programFiles, path);
 
-        ReadProfileString(file, m_szAppName[slot], L"ExecuteName", kUnknown, m_LaunchEntry[slot].szExeName,
+        ini.Read(m_szAppName[slot], L"ExecuteName", kUnknown, m_LaunchEntry[slot].szExeName,
                           kNameChars);
 
         if (slot < kPositionKeys) {
@@ -142,13 +173,13 @@ void CLaunchConfig::ReadLaunchInfo()
                 for (DockEdge edge : kAllDockEdges) {
                     wchar_t section[20];
                     std::swprintf(section, 20, kPositionSections[EdgeIndex(edge)], layout);
-                    m_ptCtrlPos[EdgeIndex(edge)][layout - 1][slot] = ReadPair(file, section, key, L"0,0");
+                    m_ptCtrlPos[EdgeIndex(edge)][layout - 1][slot] = ReadPair(ini, section, key, L"0,0");
                 }
             }
         }
     }
 
-    ReadProfileString(file, kAppNameSection, L"6.1", kUnknown, m_szAppName61, kPathChars);
+    ini.Read(kAppNameSection, L"6.1", kUnknown, m_szAppName61, kPathChars);
     ::OutputDebugStringW(m_szAppName61);
 }
 
@@ -230,10 +261,11 @@ void ReadSettingPositions(CoordinatePair (&places)[kSettingButtons])
 {
     wchar_t file[MAX_PATH];
     GetInstallFilePath(L"LaunchInfo.ini", file);
+    const IniText ini = ReadIniFile(file);
     for (int i = 0; i < kSettingButtons; ++i) {
         wchar_t key[16];
         std::swprintf(key, 16, L"%d", i);
-        places[i] = ReadPair(file, L"Setting_Ctrl_Pos", key, kUnknown);
+        places[i] = ReadPair(ini, L"Setting_Ctrl_Pos", key, kUnknown);
     }
 }
 

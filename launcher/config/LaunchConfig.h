@@ -8,6 +8,7 @@
 
 #include "launcher/config/ConfigLimits.h"
 #include "launcher/config/DockEdge.h"
+#include "launcher/config/IniText.h"
 #include "launcher/config/LaunchEntry.h"
 
 namespace zep {
@@ -18,8 +19,8 @@ class CLaunchConfig {
 public:
     CLaunchConfig() noexcept;
 
-    // Reads LaunchInfo.ini: section names of the ten slots and of the alternative tool for slot 6, each
-    // slot's folder and program name, and the button places of every edge and layout. Missing file,
+    // Reads LaunchInfo.ini, once: section names of the ten slots and of the alternative tool for slot 6,
+    // each slot's folder and program name, and the button places of every edge and layout. Missing file,
     // sections or keys give the documented defaults ("Unknow", (0, 0)). Writes the section names as
     // debug strings.
     void ReadLaunchInfo();
@@ -49,6 +50,10 @@ private:
     wchar_t m_szInstallPath61[kPathChars];
     DockEdge m_nDirection;
 };
+
+// The INI file at `path`, read once, for questions answered as GetPrivateProfileStringW answers them. A file
+// that cannot be opened or read (or is larger than 16 MiB) answers as a missing one.
+IniText ReadIniFile(const wchar_t* path);
 
 // The program-files folder (for a 32-bit program on 64-bit Windows, the 32-bit one). False and an empty
 // string when the system cannot tell.

@@ -6,7 +6,9 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "TempFolder.h"
 #include "launcher/config/LaunchConfig.h"
 
 namespace zep {
@@ -282,6 +284,76 @@ TEST_F(LaunchConfigTest, RegistrySettingsGiveDirectionAndInstallPaths)
         config.ReadRegistrySettings();
         EXPECT_EQ(c.edge, config.StoredEdge()) << c.stored;
     }
+}
+
+// The file read once answers every question as the system's profile function reads it, in each encoding
+// the system reads.
+TEST(IniReaderTest, AnswersAsTheSystemFunction)
+{
+    const std::wstring common = L"orphan=x\r\n[AppName]\r\n0=ZepBright\r\n  1 \t=   ZepSaver   \r\nquoted=\"C:\\T\"\n"
+                                L"single='x'\nlonely=\"\nmixed=\"x'\nnovalue\nempty=\n1=again\n[ Spaced ]\nk=s\n"
+                                L"[appname]\n2=second\n[Unclosed\n[a]b]\nk=last\n\x1A\n";
+    const std::wstring wide = common + L"[\u00DCn\u00EF]\n\u00E9=\u00C9t\u00E9\n";
+    auto utf16 = [](const std::wstring& text, bool big) {
+        std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (wchar_t c : text) {
+            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+            bytes += big ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    auto utf8 = [](const std::wstring& text) {
+        const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+        std::string bytes(static_cast<size_t>(n), '\0');
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
+        return "\xEF\xBB\xBF" + bytes;
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+    } files[] = {
+        {"ANSI", std::string(common.begin(), common.end())},
+        {"UTF-8", utf8(wide)},
+        {"UTF-16", utf16(wide, false)},
+        {"UTF-16 big-endian", utf16(wide, true)},
+        {"UTF-16 of odd length", utf16(wide, false) + "x"},
+    };
+    const wchar_t* sections[] = {L"AppName", L" appNAME\t", L"Spaced", L" Spaced ", L"a]b", L"Unclosed", L"",
+                                 L"\u00FCN\u00CF", L"missing"};
+    const wchar_t* keys[] = {L"0", L" 1 ", L"quoted", L"single", L"lonely", L"mixed", L"novalue", L"empty",
+                             L"2", L"k", L"orphan", L"\u00C9", L"missing"};
+    const wchar_t* fallbacks[] = {L"Unknow", L"0,0  ", L"'q'"};
+    const DWORD capacities[] = {64, 7, 6, 2, 1};
+    test::TempFolder folder;
+    const std::wstring path = folder.path() + L"probe.ini";
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        {
+            std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+            out << file.bytes;
+        }
+        const IniText ini = ReadIniFile(path.c_str());
+        int questions = 0;
+        for (const wchar_t* section : sections)
+            for (const wchar_t* key : keys)
+                for (const wchar_t* fallback : fallbacks)
+                    for (DWORD capacity : capacities) {
+                        std::wstring system(65, L'*');
+                        std::wstring ours(65, L'*');
+                        ::GetPrivateProfileStringW(section, key, fallback, &system[0], capacity, path.c_str());
+                        ini.Read(section, key, fallback, &ours[0], capacity);
+                        ASSERT_EQ(system, ours) << "[" << section << "] " << key << " / " << fallback << " / " << capacity;
+                        ++questions;
+                    }
+        EXPECT_EQ(9 * 13 * 3 * 5, questions);
+    }
+    ::DeleteFileW(path.c_str());
+    // A file that is not there.
+    std::wstring system(16, L'*');
+    std::wstring ours(16, L'*');
+    ::GetPrivateProfileStringW(L"AppName", L"0", L"'Unknow'  ", &system[0], 16, path.c_str());
+    ReadIniFile(path.c_str()).Read(L"AppName", L"0", L"'Unknow'  ", &ours[0], 16);
+    EXPECT_EQ(system, ours);
 }
 
 }  // namespace
