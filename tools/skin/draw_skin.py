@@ -11,12 +11,12 @@ Run from anywhere:  python3 tools/skin/draw_skin.py
 """
 import math
 import os
-from fractions import Fraction
 import shutil
 import subprocess
 import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
+from fractions import Fraction
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..'))
@@ -147,19 +147,6 @@ def socket_rects(edge, count):
         for a0 in SOCKETS[g][count]:
             x, y = place(edge, SOCKET_C0, a0, BTN)
             out.append((S(x - m), S(y - m), S(x + BTN + m), S(y + BTN + m)))
-    return out
-
-
-def band_rects(edge):
-    """{group: pixel rectangle (x0, y0, x1, y1)} of the bands the launcher copies,
-    at the current scale."""
-    w, h = out_size(*bar_size(edge))
-    out = {}
-    for g, (a0, a1) in BANDS.items():
-        if edge in (EDGE_RIGHT, EDGE_LEFT):
-            out[g] = (0, S(a0), w, S(a1))
-        else:
-            out[g] = (S(BAR_ALONG - a1), 0, S(BAR_ALONG - a0), h)
     return out
 
 
