@@ -27,7 +27,7 @@ function(zep_add_resources target)
   endif()
   # The script includes the string table and the picture list, which dependency scanning does not see.
   get_filename_component(res_dir ${ZEP_LAUNCHER_RC} DIRECTORY)
-  file(GLOB res_inputs ${res_dir}/*.rc ${res_dir}/png/*.png)
+  file(GLOB res_inputs ${res_dir}/*.rc ${res_dir}/png/*.png ${res_dir}/png/*/*.png)
   set_property(SOURCE ${ZEP_LAUNCHER_RC} APPEND PROPERTY OBJECT_DEPENDS ${res_inputs})
 endfunction()
 

@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xcompmgr x11-utils imagemagick xdotool hsetroot
   wixl msitools osslsigncode openssl
+  librsvg2-bin fonts-dejavu-core
 )
 
 missing=()

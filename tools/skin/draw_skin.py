@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the complete Zephra3 skin.
+"""Draws the complete Zephra3 skin at 100 % and at every display scale in SCALES.
 
-Writes SVG sources to tools/skin/svg/, renders them with rsvg-convert and
-normalises the results with ImageMagick into launcher/res/png/<id>.png.
-Also writes launcher/res/skin_pngs.rc and launcher/res/Zephra3.ico.
+Writes SVG sources to tools/skin/svg/ (svg/<pct>/ for the scaled sets), renders
+them with rsvg-convert and normalises the results with ImageMagick into
+launcher/res/png/<id>.png and launcher/res/png/<pct>/<id>.png.
+Also writes launcher/res/skin_pngs.rc, launcher/res/Zephra3.ico and
+installer/LaunchInfo.ini.
 
 Run from anywhere:  python3 tools/skin/draw_skin.py
 """
@@ -13,6 +15,8 @@ import shutil
 import subprocess
 import sys
 import tempfile
+from concurrent.futures import ThreadPoolExecutor
+from fractions import Fraction
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..'))
@@ -21,6 +25,43 @@ RES_DIR = os.path.join(ROOT, 'launcher', 'res')
 PNG_DIR = os.path.join(RES_DIR, 'png')
 
 FONT = "DejaVu Sans"
+
+# ---------------------------------------------------------------------------
+# Display scales
+#
+# Every length below is in 96-DPI pixels.  At dpi (an integer) a coordinate v
+# becomes S(v) = floor(v * dpi / 96 + 1/2), mirrored for negative v.  Only
+# edges are rounded; a size is the difference of its two rounded edges, so
+# neighbouring pieces meet without gaps.  A picture of w x h becomes
+# S(w) x S(h); a picture of n frames of width f becomes n * S(f) wide, frame k
+# starting at k * S(f).  Artwork is scaled by exactly dpi / 96 and, where
+# pieces must meet (sockets, wells, band joints, frames), anchored at the
+# rounded edges.
+# ---------------------------------------------------------------------------
+SCALES = (125, 150, 175, 200, 250, 300)   # percent; the 100 % set has no folder
+
+
+def pct_dpi(pct):
+    return 96 * pct // 100
+
+
+DPI = 96    # the scale being drawn; set by catalogue()
+
+
+def S(v, dpi=None):
+    dpi = DPI if dpi is None else dpi
+    if v < 0:
+        return -S(-v, dpi)
+    return math.floor(Fraction(v) * dpi / 96 + Fraction(1, 2))
+
+
+def scale():
+    return DPI / 96.0
+
+
+def num(v):
+    """Compact SVG number."""
+    return ('%.4f' % v).rstrip('0').rstrip('.')
 
 # ---------------------------------------------------------------------------
 # Geometry of the bar
@@ -96,7 +137,8 @@ def place(edge, c0, a0, size):
 
 
 def socket_rects(edge, count):
-    """Pixel rectangles (x0, y0, x1, y1, end exclusive) of the socket areas."""
+    """Pixel rectangles (x0, y0, x1, y1, end exclusive) of the socket areas at
+    the current scale."""
     out = []
     if count == 0:
         return out
@@ -104,8 +146,33 @@ def socket_rects(edge, count):
     for g in (1, 2, 3):
         for a0 in SOCKETS[g][count]:
             x, y = place(edge, SOCKET_C0, a0, BTN)
-            out.append((x - m, y - m, x + BTN + m, y + BTN + m))
+            out.append((S(x - m), S(y - m), S(x + BTN + m), S(y + BTN + m)))
     return out
+
+
+def bar_origin(edge):
+    """Offset of the scaled artwork that keeps the screen side flush with the
+    picture edge (the bar is scaled by dpi / 96 about this point)."""
+    w, h = bar_size(edge)
+    s = scale()
+    return (S(w) - w * s if edge == EDGE_RIGHT else 0.0,
+            S(h) - h * s if edge == EDGE_BOTTOM else 0.0)
+
+
+def anchored(edge, point, target, body):
+    """Moves frame-space artwork so that the 96-DPI pixel `point` of the edge's
+    bar lands on the output pixel `target`; None in target keeps that axis."""
+    if DPI == 96:
+        return body
+    s = scale()
+    t = bar_origin(edge)
+    d = [0.0 if target[i] is None else (target[i] - t[i]) / s - point[i] for i in (0, 1)]
+    m = edge_matrix(edge)
+    dc = m[0] * d[0] + m[1] * d[1]      # the matrices are orthogonal: inverse = transpose
+    da = m[2] * d[0] + m[3] * d[1]
+    if abs(dc) < 1e-9 and abs(da) < 1e-9:
+        return body
+    return '<g transform="translate(%s,%s)">%s</g>' % (num(dc), num(da), body)
 
 
 # ---------------------------------------------------------------------------
@@ -126,8 +193,8 @@ TOOLS = [
 ]
 COMBINED_ACCENT = "#7ff8e0"
 
-S = 'fill="none" stroke="{col}" stroke-width="2" stroke-linecap="round" stroke-linejoin="round"'
-F = 'fill="{col}" stroke="none"'
+STROKE = 'fill="none" stroke="{col}" stroke-width="2" stroke-linecap="round" stroke-linejoin="round"'
+FILL = 'fill="{col}" stroke="none"'
 
 
 def _arc(cx, cy, r, a0, a1):
@@ -156,8 +223,8 @@ def gear_path(cx, cy, r_out, r_in, r_hole, teeth=8):
 
 def icon(slot, col):
     """Tool glyph in a 24x24 grid."""
-    s = S.format(col=col)
-    f = F.format(col=col)
+    s = STROKE.format(col=col)
+    f = FILL.format(col=col)
     if slot == 0:   # brightness: sun
         rays = ''.join('M%.2f %.2f L%.2f %.2f ' % (
             12 + 7.6 * math.cos(math.radians(a)), 12 + 7.6 * math.sin(math.radians(a)),
@@ -226,15 +293,45 @@ LOGO_DEFS = ('<radialGradient id="logoDisc" cx="0.35" cy="0.3" r="0.8">'
              '<stop offset="1" stop-color="#0c2550"/></radialGradient>')
 
 
-def svg_doc(w, h, body, defs=''):
+def out_size(w, h, frames=1):
+    """Pixel size at the current scale of a w x h picture of `frames` frames."""
+    return frames * S(w // frames), S(h)
+
+
+def svg_doc(w, h, body, defs='', frames=1):
+    """Document of the picture whose 96-DPI size is w x h; body in output pixels."""
+    w, h = out_size(w, h, frames)
     return ('<?xml version="1.0" encoding="UTF-8"?>\n'
             '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
             '<defs>%s</defs>\n%s\n</svg>\n' % (w, h, w, h, defs, body))
 
 
+def centred(w, h, body):
+    """body (96-DPI units, w x h) scaled and centred in its S(w) x S(h) box."""
+    if DPI == 96:
+        return body
+    s = scale()
+    return '<g transform="translate(%s,%s) scale(%s)">%s</g>' % (
+        num((S(w) - w * s) / 2), num((S(h) - h * s) / 2), num(s), body)
+
+
+def picture(w, h, body, defs=''):
+    return svg_doc(w, h, centred(w, h, body), defs)
+
+
 def frames_clip(n, fw, fh):
     return ''.join('<clipPath id="fr%d"><rect x="%d" y="0" width="%d" height="%d"/></clipPath>'
-                   % (i, i * fw, fw, fh) for i in range(n))
+                   % (i, i * S(fw), S(fw), S(fh)) for i in range(n))
+
+
+def frame_open(f, fw, fh, dx=0, dy=0):
+    """Opens frame f of fw x fh: clipped to its S(fw) column, artwork scaled and
+    centred in it, then moved by (dx, dy) 96-DPI pixels.  Close with '</g></g>'."""
+    if DPI == 96:
+        return '<g clip-path="url(#fr%d)"><g transform="translate(%d,%d)">' % (f, f * fw + dx, dy)
+    s = scale()
+    return '<g clip-path="url(#fr%d)"><g transform="translate(%s,%s) scale(%s) translate(%d,%d)">' % (
+        f, num(f * S(fw) + (S(fw) - fw * s) / 2), num((S(fh) - fh * s) / 2), num(s), dx, dy)
 
 
 # ---------------------------------------------------------------------------
@@ -347,11 +444,18 @@ def bar_svg(edge, count):
     p.append('<path d="M56 %.1f" fill="none"/>' % STRETCH[0])
     # group grooves at the band joints
     for a in (415, 621):
-        p.append('<path d="M26 %.1f H86" stroke="#000000" stroke-opacity="0.6" stroke-width="1" stroke-linecap="round"/>' % (a - 0.5))
-        p.append('<path d="M26 %.1f H86" stroke="#cfe8ff" stroke-opacity="0.14" stroke-width="1" stroke-linecap="round"/>' % (a + 0.5))
-    # wells under the settings and hide buttons plus a small label line
+        x, y = place(edge, 0, a, 0)
+        on = (None, S(y)) if edge in (EDGE_RIGHT, EDGE_LEFT) else (S(x), None)
+        p.append(anchored(edge, (x, y), on,
+                          '<path d="M26 %.1f H86" stroke="#000000" stroke-opacity="0.6" stroke-width="1" stroke-linecap="round"/>\n' % (a - 0.5) +
+                          '<path d="M26 %.1f H86" stroke="#cfe8ff" stroke-opacity="0.14" stroke-width="1" stroke-linecap="round"/>' % (a + 0.5)))
+    # wells under the settings and hide buttons (centred under the scaled
+    # buttons) plus a small label line
     for (c0, a0) in (GEAR_POS, CROSS_POS):
-        p.append(well(c0 + SMALL / 2, a0 + SMALL / 2, 15.5))
+        x, y = place(edge, c0, a0, SMALL)
+        half = Fraction(S(SMALL), 2)
+        p.append(anchored(edge, (x + SMALL / 2, y + SMALL / 2), (S(x) + half, S(y) + half),
+                          well(c0 + SMALL / 2, a0 + SMALL / 2, 15.5)))
     p.append('<circle cx="56" cy="%.1f" r="1.6" fill="#66ffff" fill-opacity="0.85"/>' % (GEAR_POS[1] + SMALL / 2))
     p.append('<circle cx="56" cy="%.1f" r="4" fill="#66ffff" fill-opacity="0.35" filter="url(#glow)"/>' % (GEAR_POS[1] + SMALL / 2))
     # bottom end cap: vent grooves and a status light
@@ -366,11 +470,16 @@ def bar_svg(edge, count):
     if count:
         for g in (1, 2, 3):
             for a0 in SOCKETS[g][count]:
-                p.append(socket(SOCKET_C0, a0, n))
+                x, y = place(edge, SOCKET_C0, a0, BTN)
+                p.append(anchored(edge, (x, y), (S(x), S(y)), socket(SOCKET_C0, a0, n)))
                 n += 1
     p.append('</g>')
     p.append(cap_text(edge))
-    return svg_doc(w, h, '\n'.join(p), BAR_DEFS)
+    body = '\n'.join(p)
+    if DPI != 96:
+        t = bar_origin(edge)
+        body = '<g transform="translate(%s,%s) scale(%s)">\n%s\n</g>' % (num(t[0]), num(t[1]), num(scale()), body)
+    return svg_doc(w, h, body, BAR_DEFS)
 
 
 # ---------------------------------------------------------------------------
@@ -402,10 +511,9 @@ def round_button(size, n_frames, glyph_fn, accent, glyph_box):
     go = (size - glyph_box) / 2.0
     parts = []
     for f in range(n_frames):
-        ox = f * size
         dx = 1 if f == 2 else 0
         plate = ('plateN', 'plateH', 'plateP')[f]
-        g = ['<g clip-path="url(#fr%d)"><g transform="translate(%d,0)">' % (f, ox)]
+        g = [frame_open(f, size, size)]
         # drop shadow of the plate
         if f != 2:
             g.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="#000000" fill-opacity="0.5" filter="url(#ishadow)"/>' % (c, c + 1.2, r))
@@ -434,7 +542,7 @@ def round_button(size, n_frames, glyph_fn, accent, glyph_box):
         g.append('<g transform="%s">%s</g>' % (tr, glyph_fn(col)))
         g.append('</g></g>')
         parts.append(''.join(g))
-    return svg_doc(w, size, '\n'.join(parts), frames_clip(n_frames, size, size) + BTN_DEFS)
+    return svg_doc(w, size, '\n'.join(parts), frames_clip(n_frames, size, size) + BTN_DEFS, n_frames)
 
 
 def tool_button_svg(slot):
@@ -485,7 +593,7 @@ def settings_svg():
     p.append('<path d="M%d %.1f H%d" stroke="#cfe8ff" stroke-opacity="0.15" stroke-width="1"/>' % (x + 8, y + th + 0.5, x + tw - 8))
     p.append('<text x="20" y="143" font-family="%s" font-size="12" fill="#b9d3ef">Choose the screen edge</text>' % FONT)
     p.append('<text x="20" y="159" font-family="%s" font-size="12" fill="#b9d3ef">for the Zephra dock.</text>' % FONT)
-    return svg_doc(w, h, '\n'.join(p), PANEL_DEFS)
+    return picture(w, h, '\n'.join(p), PANEL_DEFS)
 
 
 EDGE_BTN_DEFS = (
@@ -502,11 +610,10 @@ EDGE_BTN_DEFS = (
 def edge_button_svg(which):
     """which: 'bottom', 'top', 'left', 'right'."""
     fw, fh = EDGE_BTN_W, EDGE_BTN_H
-    parts = ['<rect x="0" y="0" width="%d" height="%d" fill="%s"/>' % (fw * 3, fh, TRAY)]
+    parts = ['<rect x="0" y="0" width="%d" height="%d" fill="%s"/>' % (out_size(fw * 3, fh, 3) + (TRAY,))]
     for f in range(3):
-        ox = f * fw
         d = 1 if f == 2 else 0
-        g = ['<g clip-path="url(#fr%d)"><g transform="translate(%d,%d)">' % (f, ox + d, d)]
+        g = [frame_open(f, fw, fh, d, d)]
         tile = ('tileN', 'tileH', 'tileP')[f]
         if f == 1:
             g.append('<rect x="4" y="4" width="67" height="47" rx="7" fill="none" stroke="#66ffff" stroke-width="3" stroke-opacity="0.7" filter="url(#glow)"/>')
@@ -531,7 +638,7 @@ def edge_button_svg(which):
         g.append('<rect x="%.1f" y="%.1f" width="%d" height="%d" rx="1" fill="%s"/>' % (bar + (bcol,)))
         g.append('</g></g>')
         parts.append(''.join(g))
-    return svg_doc(fw * 3, fh, '\n'.join(parts), frames_clip(3, fw, fh) + EDGE_BTN_DEFS)
+    return svg_doc(fw * 3, fh, '\n'.join(parts), frames_clip(3, fw, fh) + EDGE_BTN_DEFS, 3)
 
 
 def ok_button_svg():
@@ -544,7 +651,7 @@ def ok_button_svg():
     parts = []
     for f in range(3):
         d = 1 if f == 2 else 0
-        g = ['<g clip-path="url(#fr%d)"><g transform="translate(%d,0)">' % (f, f * fw)]
+        g = [frame_open(f, fw, fh)]
         if f == 1:
             g.append('<rect x="2" y="2" width="46" height="21" rx="10.5" fill="none" stroke="#66ffff" stroke-width="2.5" filter="url(#glow)"/>')
         g.append('<rect x="%.1f" y="%.1f" width="45" height="20" rx="10" fill="url(#ok%s)" stroke="%s" stroke-width="1"/>'
@@ -555,7 +662,7 @@ def ok_button_svg():
                  % (25 + d, 17 + d, FONT, ('#ffffff', '#ffffff', '#a9c8ea')[f]))
         g.append('</g></g>')
         parts.append(''.join(g))
-    return svg_doc(fw * 3, fh, '\n'.join(parts), defs)
+    return svg_doc(fw * 3, fh, '\n'.join(parts), defs, 3)
 
 
 # ---------------------------------------------------------------------------
@@ -619,7 +726,7 @@ def card_rim(w):
 def card_svg(slot):
     acc = TOOLS[slot][1]
     body = card_frame(CARD_W) + card_half(0, CARD_W, slot, 0, slot != 0) + card_rim(CARD_W)
-    return svg_doc(CARD_W, CARD_H, body, card_defs([acc]))
+    return picture(CARD_W, CARD_H, body, card_defs([acc]))
 
 
 def wide_card_svg():
@@ -628,7 +735,7 @@ def wide_card_svg():
             card_half(210, 226, 8, 1, True, (219.5, 214, 3))]
     body.append('<rect x="217.5" y="56" width="1" height="270" fill="#a9d4ff" fill-opacity="0.22"/>')
     body.append(card_rim(w))
-    return svg_doc(w, CARD_H, ''.join(body), card_defs([TOOLS[9][1], TOOLS[8][1]]))
+    return picture(w, CARD_H, ''.join(body), card_defs([TOOLS[9][1], TOOLS[8][1]]))
 
 
 # ---------------------------------------------------------------------------
@@ -651,10 +758,10 @@ def line_svg(vertical):
     if vertical:
         body = ('<rect x="5.5" y="4" width="6" height="487" fill="url(#fadeG)" filter="url(#glow)"/>'
                 '<rect x="7.5" y="0" width="2" height="495" fill="url(#fade)"/>')
-        return svg_doc(T, L, body, defs)
+        return picture(T, L, body, defs)
     body = ('<rect x="4" y="5.5" width="487" height="6" fill="url(#fadeG)" filter="url(#glow)"/>'
             '<rect x="0" y="7.5" width="495" height="2" fill="url(#fade)"/>')
-    return svg_doc(L, T, body, defs)
+    return picture(L, T, body, defs)
 
 
 # ---------------------------------------------------------------------------
@@ -663,8 +770,19 @@ def line_svg(vertical):
 OPAQUE_IDS = (301, 302, 303, 304)
 
 
-def catalogue():
-    """Returns [(id, width, height, svg_text)] for all pictures."""
+FRAMED_IDS = tuple(b + k for b in EDGE_BASE.values() for k in range(4, 17)) + (301, 302, 303, 304, 305)
+
+
+def frames(pid):
+    """Number of frames side by side in picture pid."""
+    return 3 if pid in FRAMED_IDS else 1
+
+
+def catalogue(dpi=96):
+    """Returns [(id, width, height, svg_text)] for all pictures, the sizes at
+    96 DPI and the SVG drawn at dpi (out_size() gives its pixel size)."""
+    global DPI
+    DPI = dpi
     out = []
     for edge in EDGES:
         b = EDGE_BASE[edge]
@@ -689,6 +807,12 @@ def catalogue():
 
 def run(cmd):
     subprocess.run(cmd, check=True)
+
+
+def png_path(pid, pct=100, png_dir=PNG_DIR):
+    if pct == 100:
+        return os.path.join(png_dir, '%d.png' % pid)
+    return os.path.join(png_dir, str(pct), '%d.png' % pid)
 
 
 def render(svg_path, png_path, w, h, opaque):
@@ -769,26 +893,45 @@ def ctrl_positions(edge, n):
     return keys
 
 
-def main():
-    os.makedirs(SVG_DIR, exist_ok=True)
-    os.makedirs(PNG_DIR, exist_ok=True)
-    items = catalogue()
-    ids = [i for i, _, _, _ in items]
-    assert len(ids) == 87 and len(set(ids)) == 87, len(ids)
-    for pid, w, h, svg in items:
-        sp = os.path.join(SVG_DIR, '%d.svg' % pid)
+def draw_set(pct, ids=None, png_dir=PNG_DIR, svg_dir=SVG_DIR):
+    """Writes the SVGs and PNGs of one scale (all pictures, or those in ids)."""
+    items = catalogue(pct_dpi(pct))
+    size = {pid: out_size(w, h, frames(pid)) for pid, w, h, _ in items}
+    sub = '' if pct == 100 else str(pct)
+    os.makedirs(os.path.join(svg_dir, sub), exist_ok=True)
+    os.makedirs(os.path.join(png_dir, sub), exist_ok=True)
+    jobs = []
+    for pid, _, _, svg in items:
+        if ids is not None and pid not in ids:
+            continue
+        sp = os.path.join(svg_dir, sub, '%d.svg' % pid)
         with open(sp, 'w', newline='\n') as f:
             f.write(svg)
-        render(sp, os.path.join(PNG_DIR, '%d.png' % pid), w, h, pid in OPAQUE_IDS)
+        jobs.append((sp, png_path(pid, pct, png_dir)) + size[pid] + (pid in OPAQUE_IDS,))
+    with ThreadPoolExecutor(max_workers=2) as pool:
+        for r in [pool.submit(render, *j) for j in jobs]:
+            r.result()
+    catalogue(96)
+    return [pid for pid, _, _, _ in items]
+
+
+def main():
+    ids = draw_set(100)
+    assert len(ids) == 87 and len(set(ids)) == 87, len(ids)
+    for pct in SCALES:
+        draw_set(pct)
     with open(os.path.join(RES_DIR, 'skin_pngs.rc'), 'w', newline='\n') as f:
         for pid in sorted(ids):
             f.write('%d PNG "png/%d.png"\n' % (pid, pid))
+        for pct in SCALES:
+            for pid in sorted(ids):
+                f.write('%d PNG%d "png/%d/%d.png"\n' % (pid, pct, pct, pid))
     write_ico()
     ini = os.path.join(ROOT, 'installer', 'LaunchInfo.ini')
     os.makedirs(os.path.dirname(ini), exist_ok=True)
     with open(ini, 'w', newline='') as f:
         f.write(ini_text())
-    print('wrote %d pictures to %s' % (len(ids), PNG_DIR))
+    print('wrote %d pictures at 100 %% and at %s %% to %s' % (len(ids), ', '.join(map(str, SCALES)), PNG_DIR))
 
 
 if __name__ == '__main__':
