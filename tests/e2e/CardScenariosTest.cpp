@@ -5,16 +5,9 @@
 namespace zep::e2e {
 namespace {
 
-const wchar_t* const kBarTitle = ZEP_BAR_WINDOW_TITLE;
-const Box kShownRight = {1798, 20, 133, 1040};
-const Box kParkedRight = {1920, 20, 133, 1040};
+
 const Box kCardRight = {1536, 368, 225, 344};
 const Box kLineRight = {1771, 292, 17, 495};
-
-int PanelWindowCount()
-{
-    return static_cast<int>(PanelWindows().size());
-}
 
 // ---- on every edge: pointing at a tool button opens its card beside the bar, pointing at the combined
 // button switches the same card to the wide one (the white line stays), the dock key closes it ----
@@ -24,10 +17,7 @@ struct CardCase {
     int edge;
     Box shown, card, line, wideCard, parked;
 };
-void PrintTo(const CardCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const CardCase& row) { return out << row.name; }
 
 class CardOnEdge : public DockTest, public ::testing::WithParamInterface<CardCase> {};
 
@@ -35,8 +25,7 @@ TEST_P(CardOnEdge, OpensBesideTheBarAndWidensForTheCombinedButton)
 {
     const CardCase& c = GetParam();
     Install(c.edge);
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     ASSERT_TRUE(Reveal(c.shown));
     PointAtButton(1003);
     ASSERT_TRUE(PanelAt(c.card, c.line));
@@ -48,7 +37,7 @@ TEST_P(CardOnEdge, OpensBesideTheBarAndWidensForTheCombinedButton)
 
     PointAtButton(kCombinedButton);
     ASSERT_TRUE(DockIdle());
-    EXPECT_TRUE(WaitUntil([] { return PanelCard() && PlaceOf(PanelCard()).w == 436; }, 5000)) << "no wide card";
+    EXPECT_TRUE(WaitUntil([] { return PanelCard() && PlaceOf(PanelCard()).w == 436; })) << "no wide card";
     EXPECT_TRUE(PanelAt(c.wideCard, c.line));
     EXPECT_EQ(card, PanelCard()) << "the card window changed while switching";
 
@@ -56,7 +45,6 @@ TEST_P(CardOnEdge, OpensBesideTheBarAndWidensForTheCombinedButton)
     PressDockKey();
     EXPECT_TRUE(NoPanel()) << "after the dock key";
     EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {742, 159, 436, 344}, {440, -133, 1040, 133}},
                       CardCase{"bottom", 3, {440, 958, 1040, 133}, {847, 577, 225, 344}, {712, 931, 495, 17},
                                {742, 577, 436, 344}, {440, 1080, 1040, 133}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // The hover rules on the right edge: keys that are not the dock key's release do nothing; nothing opens while
 // the bar is hidden or moving or for the settings and hide buttons; repeated reports open one card; the next
@@ -76,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 // during the slide is ignored.
 TEST_F(DockTest, CardHoverRules)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     SendToDock(WM_BUTTON_HOVER, 1003, 0);
     KeyEvent(kDockScanCode, false, true);  // pressed, not released
     KeyEvent(kDockScanCode, true, false);  // released without the extended flag
@@ -111,15 +98,13 @@ TEST_F(DockTest, CardHoverRules)
     PointAtButton(1003);
     ASSERT_TRUE(PanelAt(kCardRight, kLineRight));
     HWND card = PanelCard();
-    for (int i = 0; i < 3; ++i)
-        SendToDock(WM_BUTTON_HOVER, 1003, 0);
+    for (int i = 0; i < 3; ++i) SendToDock(WM_BUTTON_HOVER, 1003, 0);
     ASSERT_TRUE(DockIdle());
     EXPECT_EQ(3, PanelWindowCount()) << "after repeated reports";
     EXPECT_EQ(card, PanelCard()) << "after repeated reports";
 
     PointAtButton(1004);
-    EXPECT_TRUE(WaitUntil([] { return TextOf(::GetDlgItem(PanelCard(), kCardHeadline)) == L"Your camera, your choice"; },
-                          5000))
+    EXPECT_TRUE(WaitUntil([] { return TextOf(::GetDlgItem(PanelCard(), kCardHeadline)) == L"Your camera, your choice"; }))
         << "headline after moving to the next button";
     EXPECT_EQ(card, PanelCard()) << "after moving to the next button";
 
@@ -136,7 +121,6 @@ TEST_F(DockTest, CardHoverRules)
     Observe(1000);
     EXPECT_EQ(3, PanelWindowCount()) << "1 s after the pointer left";
     EXPECT_TRUE(NoPanel()) << "2 s after the pointer left";
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // At 16 bits per pixel the card and the settings panel come and go without alpha ramps, and 200 open, switch
@@ -147,8 +131,7 @@ TEST_F(DockTest, SixteenBitCardsHaveNoAlphaRamps)
     const int depth = ::GetDeviceCaps(screen, BITSPIXEL);
     ::ReleaseDC(nullptr, screen);
     ASSERT_EQ(16, depth) << "this case runs on a display of 16 bits per pixel (ZEP_WINE_SCREEN=1920x1080x16)";
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     ASSERT_TRUE(Reveal(kShownRight));
     PointAtButton(1003);
     ASSERT_TRUE(PanelAt(kCardRight, kLineRight));
@@ -156,20 +139,10 @@ TEST_F(DockTest, SixteenBitCardsHaveNoAlphaRamps)
     PointAway();
     EXPECT_TRUE(NoPanel()) << "2 s after the pointer left";
 
-    const auto launcherWindows = [] {
-        const std::vector<DWORD> ids = ProcessesNamed(L"Zephra3.exe");
-        int count = 0;
-        for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(w, &pid);
-            count += std::count(ids.begin(), ids.end(), pid) != 0;
-        }
-        return count;
-    };
-    const int before = launcherWindows();
+    const int before = CountWindowsOf(L"Zephra3.exe");
     HoverCycles(200);
     EXPECT_TRUE(NoPanel()) << "after 200 cycles";
-    EXPECT_EQ(before, launcherWindows()) << "launcher windows after 200 cycles";
+    EXPECT_EQ(before, CountWindowsOf(L"Zephra3.exe")) << "launcher windows after 200 cycles";
 
     ClickButton(kSettingsButton);
     ASSERT_TRUE(WaitUntil([] { return PanelCard() != nullptr; })) << "no settings panel";
@@ -177,7 +150,6 @@ TEST_F(DockTest, SixteenBitCardsHaveNoAlphaRamps)
     EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY), LayeredFlags(PanelCard())) << "settings panel: colour key only";
     ASSERT_TRUE(ClickPanelButton(kSettingsClose));
     EXPECT_TRUE(NoPanel()) << "after the settings panel's close button";
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // ---- the buttons' commands ----
@@ -222,7 +194,7 @@ protected:
 TEST_F(ToolCommands, EveryKindOfButton)
 {
     {
-        ScopedEnvironment log(L"ZEP_TOOL_START_LOG", StartLogPath());
+        ScopedEnvironment log(L"ZEP_TOOL_START_LOG", kStartLog);
         StartLauncher();
     }
     ASSERT_TRUE(LauncherReady());
@@ -234,8 +206,7 @@ TEST_F(ToolCommands, EveryKindOfButton)
         int count;
     } starts[] = {{1000, "ZepBright", 1}, {1000, "ZepBright", 2}, {1001, "ZepSaver", 1},
                   {1002, "ZepAir", 1},    {1005, "ZepTouch", 1},  {1007, "ZepSnap", 1}};
-    for (const auto& start : starts)
-        ExpectStart(start.id, false, start.tool, start.count);
+    for (const auto& start : starts) ExpectStart(start.id, false, start.tool, start.count);
     const struct {
         int id;
         std::vector<std::string> keys;
@@ -258,7 +229,7 @@ TEST_F(ToolCommands, EveryKindOfButton)
     ExpectStart(kCardOkSecond, true, "ZepShare", 1);
 
     ClickButton(kSettingsButton);
-    ASSERT_TRUE(WaitUntil([] { return PanelCard() != nullptr; }, 5000)) << "no settings panel";
+    ASSERT_TRUE(WaitUntil([] { return PanelCard() != nullptr; })) << "no settings panel";
     EXPECT_EQ((Box{750, 452, 420, 175}), PlaceOf(PanelCard())) << "settings panel place";
     ASSERT_TRUE(DockIdle());  // the buttons go off once the fade-in is over
     EXPECT_TRUE(ButtonsDisabled(true));
@@ -270,11 +241,10 @@ TEST_F(ToolCommands, EveryKindOfButton)
     EXPECT_TRUE(ButtonsDisabled(false));
 
     PressVirtualKey(VK_F1);
-    EXPECT_TRUE(WaitUntil([] { return ReadFileBytes(StartLogPath()).find("Help.mht") != std::string::npos; }))
+    EXPECT_TRUE(WaitUntil([] { return ReadFileBytes(kStartLog).find("Help.mht") != std::string::npos; }))
         << "F1 did not open the help file";
     ClickButton(kHideButton);
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 }  // namespace

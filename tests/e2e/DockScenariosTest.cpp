@@ -8,8 +8,6 @@
 namespace zep::e2e {
 namespace {
 
-const wchar_t* const kBarTitle = ZEP_BAR_WINDOW_TITLE;
-const wchar_t* const kDockTitle = ZEP_DOCK_WINDOW_TITLE;
 
 // Every tool on the right edge: three full groups, 1010 in place of 1008 and 1009.
 const ButtonPlaces kAllToolsRight = {
@@ -24,18 +22,14 @@ struct ParkedCase {
     int edge;
     Box bar, dock;
 };
-void PrintTo(const ParkedCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const ParkedCase& row) { return out << row.name; }
 
 class ParkedBar : public DockTest, public ::testing::WithParamInterface<ParkedCase> {};
 
 TEST_P(ParkedBar, LiesBeyondItsEdgeAsToolWindows)
 {
     Install(GetParam().edge);
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(WindowAt(kBarTitle, GetParam().bar));
     EXPECT_TRUE(WindowAt(kDockTitle, GetParam().dock));
     EXPECT_TRUE(IsToolWindow(kBarTitle));
@@ -45,7 +39,6 @@ TEST_P(ParkedBar, LiesBeyondItsEdgeAsToolWindows)
     for (const char* tool : {"ZepBright", "ZepSaver", "ZepAir", "ZepMix", "ZepCam", "ZepTouch", "ZepGlow", "ZepSnap",
                              "ZepShare", "ZepCast", "ZepGlowLite"})
         EXPECT_TRUE(DebugString(tool));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, ParkedBar,
@@ -53,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, ParkedBar,
                                            ParkedCase{"left", 1, {-133, 20, 133, 1040}, {-133, 235, 133, 600}},
                                            ParkedCase{"top", 2, {440, -133, 1040, 133}, {655, -133, 600, 133}},
                                            ParkedCase{"bottom", 3, {440, 1080, 1040, 133}, {655, 1080, 600, 133}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // ---- the buttons: absent tools hidden, present ones at the places of LaunchInfo.ini for their group ----
 
@@ -64,22 +57,17 @@ struct ButtonsCase {
     Box bar, dock;
     ButtonPlaces visible;
 };
-void PrintTo(const ButtonsCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const ButtonsCase& row) { return out << row.name; }
 
 class DockButtons : public DockTest, public ::testing::WithParamInterface<ButtonsCase> {};
 
 TEST_P(DockButtons, ShowTheInstalledToolsAtTheirPlaces)
 {
     Install(GetParam().edge, GetParam().tools);
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(WindowAt(kBarTitle, GetParam().bar));
     EXPECT_TRUE(WindowAt(kDockTitle, GetParam().dock));
     EXPECT_TRUE(ButtonsAt(GetParam().visible));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,14 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A stored edge outside 0-3 is read as the right edge: parked there with the right edge's layout.
         ButtonsCase{"edge_out_of_range", 7, {std::begin(kAllTools), std::end(kAllTools)}, {1920, 20, 133, 1040},
                     {1920, 235, 133, 600}, kAllToolsRight}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 // A tool uninstalled while the launcher runs: the registry change notice rebuilds the bar, the tool's button
 // goes and the rest of its group moves to the places of the smaller layout.
 TEST_F(DockTest, ARegistryChangeRebuildsTheBar)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(ButtonsAt(kAllToolsRight));
     DeleteMachineValue(L"ZepBright");
     ASSERT_TRUE(::PostMessageW(Dock(), WM_REGISTRY_CHANGED, 0, 0));
@@ -125,7 +112,6 @@ TEST_F(DockTest, ARegistryChangeRebuildsTheBar)
     rebuilt[1001] = {53, 506, 48, 48};
     rebuilt[1002] = {53, 452, 48, 48};
     EXPECT_TRUE(ButtonsAt(rebuilt));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // ---- one launcher, its assistant, its end ----
@@ -160,27 +146,25 @@ TEST_F(DockTest, ASecondLauncherEndsAndLeavesTheFirstAsItWas)
 // On x64 the launcher starts the assistant, finds its hidden window and has it install the 64-bit hook.
 TEST_F(DockTest, TheAssistantInstallsTheShellHook)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(DebugString("X64 OS execute ZepAssistant64.exe succeeded"));
     EXPECT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64"));
     EXPECT_TRUE(DebugString("Assistant64 InstallShellHook64"));
-    HWND assistant = Window(ZEP_ASSISTANT64_TITLE, ZEP_ASSISTANT_CLASS);
+    HWND assistant = Assistant();
     ASSERT_TRUE(assistant) << "no assistant window";
     EXPECT_FALSE(::IsWindowVisible(assistant));
     EXPECT_EQ(1u, ProcessesNamed(ZEP_ASSISTANT64_EXE).size());
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // Without ZepAssistant64.exe in its fixed folder the launcher says so and ends; a program of the same name
 // beside the launcher is not taken for it.
 TEST_F(DockTest, WithoutTheAssistantTheLauncherEnds)
 {
-    ASSERT_TRUE(::DeleteFileW((AssistantFolder() + ZEP_ASSISTANT64_EXE).c_str()));
-    const std::wstring decoy = OwnFolder() + ZEP_ASSISTANT64_EXE;
+    ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_ASSISTANT64_EXE).c_str()));
+    const std::wstring decoy = kOwnFolder + ZEP_ASSISTANT64_EXE;
     ASSERT_TRUE(::CopyFileW(DemoToolPath().c_str(), decoy.c_str(), FALSE));
     {
-        ScopedEnvironment log(L"ZEP_TOOL_START_LOG", StartLogPath());
+        ScopedEnvironment log(L"ZEP_TOOL_START_LOG", kStartLog);
         StartLauncher();
     }
     EXPECT_TRUE(LauncherEnds());
@@ -197,37 +181,31 @@ TEST_F(DockTest, WithoutTheAssistantTheLauncherEnds)
 // start works.
 TEST_F(DockTest, CloseEndsLauncherAndAssistant)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
-    ASSERT_TRUE(Window(ZEP_ASSISTANT64_TITLE, ZEP_ASSISTANT_CLASS)) << "no assistant window before closing";
+    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(Assistant()) << "no assistant window before closing";
     EXPECT_TRUE(CloseLauncher());
     EXPECT_TRUE(DebugString("m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE"));
     EXPECT_TRUE(DebugString("Assistant64 UninstallShellHook64"));
-    EXPECT_TRUE(WaitUntil([] { return !Window(ZEP_ASSISTANT64_TITLE, ZEP_ASSISTANT_CLASS); })) << "assistant window stays";
+    EXPECT_TRUE(WaitUntil([] { return !Assistant(); })) << "assistant window stays";
     EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant still runs";
     EXPECT_EQ(0, CountWindowsTitled(kBarTitle));
     EXPECT_EQ(0, CountWindowsTitled(kDockTitle));
     EXPECT_TRUE(InstanceMutexFree());
 
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady()) << "the next start brings no bar";
+    ASSERT_TRUE(Launch()) << "the next start brings no bar";
     EXPECT_TRUE(WindowAt(kBarTitle, {1920, 20, 133, 1040}));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // A launcher that dies takes its assistant (and with it the 64-bit shell hook) along; the next start works.
 TEST_F(DockTest, AKilledLauncherTakesItsAssistantAlong)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
-    ASSERT_TRUE(Window(ZEP_ASSISTANT64_TITLE, ZEP_ASSISTANT_CLASS)) << "no assistant window";
+    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(Assistant()) << "no assistant window";
     KillProcessesNamed(L"Zephra3.exe");
     EXPECT_TRUE(LauncherEnds());
     EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant outlived the launcher";
     EXPECT_TRUE(InstanceMutexFree());
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady()) << "the next start brings no bar";
-    EXPECT_TRUE(CloseLauncher());
+    ASSERT_TRUE(Launch()) << "the next start brings no bar";
 }
 
 // ---- the dock key: in from the parked place to the shown one (122 of 133 pixels inside the screen), with a
@@ -238,10 +216,7 @@ struct SlideCase {
     int edge;
     Box parked, shown, shownDock;
 };
-void PrintTo(const SlideCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const SlideCase& row) { return out << row.name; }
 
 class DockKeySlide : public DockTest, public ::testing::WithParamInterface<SlideCase> {};
 
@@ -249,8 +224,7 @@ TEST_P(DockKeySlide, BringsTheBarInAndOut)
 {
     const SlideCase& c = GetParam();
     Install(c.edge);
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
     PressDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, c.shown));
@@ -258,7 +232,7 @@ TEST_P(DockKeySlide, BringsTheBarInAndOut)
     ASSERT_TRUE(DockIdle());
     EXPECT_TRUE(PairVisible(true));
     EXPECT_TRUE(ButtonsDisabled(false));
-    EXPECT_TRUE(HasTaskbarButton(kBarTitle));
+    EXPECT_TRUE(IsToolWindow(kBarTitle, false));
 
     PressDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
@@ -266,7 +240,6 @@ TEST_P(DockKeySlide, BringsTheBarInAndOut)
     EXPECT_TRUE(PairVisible(false));
     EXPECT_TRUE(ButtonsDisabled(true));
     EXPECT_TRUE(IsToolWindow(kBarTitle));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -276,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
         SlideCase{"left", 1, {-133, 20, 133, 1040}, {-11, 20, 133, 1040}, {-11, 235, 133, 600}},
         SlideCase{"top", 2, {440, -133, 1040, 133}, {440, -11, 1040, 133}, {655, -11, 600, 133}},
         SlideCase{"bottom", 3, {440, 1080, 1040, 133}, {440, 958, 1040, 133}, {655, 958, 600, 133}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 }  // namespace
 }  // namespace zep::e2e

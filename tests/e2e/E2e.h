@@ -20,91 +20,83 @@
 namespace zep::e2e {
 
 using zep::test::DebuggedProcess;
+using ::testing::AssertionResult;
 
 // The dock dialog's buttons: ten tool slots, the combined button of slots 8 and 9, settings and hide.
-constexpr int kFirstButton = 1000;
-constexpr int kCombinedButton = 1010;
-constexpr int kSettingsButton = 1011;
-constexpr int kHideButton = 1012;
+constexpr int kFirstButton = 1000, kCombinedButton = 1010, kSettingsButton = 1011, kHideButton = 1012;
 constexpr int kLastButton = 1012;
 // Buttons of the settings panel (edges top and right, close) and of the paired card ("OK" of slots 9, 8).
-constexpr int kSettingsTop = 2002;
-constexpr int kSettingsRight = 2004;
-constexpr int kSettingsClose = 2005;
-constexpr int kCardOkFirst = 2007;
-constexpr int kCardOkSecond = 2008;
-constexpr int kCardHeadline = 2000;
+constexpr int kSettingsTop = 2002, kSettingsRight = 2004, kSettingsClose = 2005;
+constexpr int kCardOkFirst = 2007, kCardOkSecond = 2008, kCardHeadline = 2000;
 constexpr UINT_PTR kPanelCloseTimer = 40;
 constexpr WORD kDockScanCode = 0x78;
+const wchar_t* const kBarTitle = ZEP_BAR_WINDOW_TITLE;
+const wchar_t* const kDockTitle = ZEP_DOCK_WINDOW_TITLE;
+extern const wchar_t* const kAllTools[11];
 
 // Generous bounds for what must happen at all; none of them is a speed requirement.
-constexpr DWORD kAppears = 10000;
-constexpr DWORD kStarts = 30000;
+constexpr DWORD kAppears = 10000, kStarts = 30000;
 
 struct Box {
     int x, y, w, h;
-    bool operator==(const Box& other) const
-    {
-        return x == other.x && y == other.y && w == other.w && h == other.h;
-    }
+    bool operator==(const Box& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
 };
 std::ostream& operator<<(std::ostream& out, const Box& box);
 using ButtonPlaces = std::map<int, Box>;  // visible buttons: id -> place in the dock dialog's client area
+const Box kParkedRight = {1920, 20, 133, 1040}, kShownRight = {1798, 20, 133, 1040};
 
 // Polls every 20 ms until the condition holds or timeoutMs have passed; true when it held.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = kAppears)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (condition())
-            return true;
-        if (::GetTickCount64() >= deadline)
-            return false;
-        ::Sleep(20);
+    for (const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;; ::Sleep(20)) {
+        if (condition()) return true;
+        if (::GetTickCount64() >= deadline) return false;
     }
 }
 // Lets observeMs pass: the window in which something must not happen.
-void Observe(DWORD observeMs);
+inline void Observe(DWORD observeMs) { ::Sleep(observeMs); }
+
+// Names the rows of a case table in test names.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& info) const { return info.param.name; }
+};
 
 // ---- windows ----
 HWND Window(const wchar_t* title, const wchar_t* className = nullptr);
-HWND Bar();
-HWND Dock();
+inline HWND Bar() { return Window(kBarTitle); }
+inline HWND Dock() { return Window(kDockTitle); }
+inline HWND Assistant() { return Window(ZEP_ASSISTANT64_TITLE, ZEP_ASSISTANT_CLASS); }
 Box PlaceOf(HWND window);
+std::wstring TextOf(HWND window);
 int CountWindowsTitled(const wchar_t* title);
-::testing::AssertionResult WindowAt(const wchar_t* title, Box want);  // waits kAppears
-::testing::AssertionResult IsToolWindow(const wchar_t* title);  // no taskbar button
-::testing::AssertionResult HasTaskbarButton(const wchar_t* title);
-::testing::AssertionResult PairVisible(bool visible);  // bar and dock dialog
+int CountWindowsOf(const wchar_t* exeName);  // top-level, hidden ones included
+AssertionResult WindowAt(const wchar_t* title, Box want);  // waits kAppears
+AssertionResult IsToolWindow(const wchar_t* title, bool tool = true);  // no taskbar button (or one)
+AssertionResult PairVisible(bool visible);  // bar and dock dialog
 // Every one of the 13 buttons: the listed ones visible at their places, the others hidden.
-::testing::AssertionResult ButtonsAt(const ButtonPlaces& visible);
-::testing::AssertionResult ButtonsDisabled(bool disabled);
+AssertionResult ButtonsAt(const ButtonPlaces& visible);
+AssertionResult ButtonsDisabled(bool disabled);
 bool ButtonVisible(int id);
-// The dock dialog's thread runs its message loop again (start-up, slides and fades block it).
-::testing::AssertionResult DockIdle();
+// The dock dialog's thread runs its message loop again (slides and fades block it).
+AssertionResult DockIdle();
 LRESULT SendToDock(UINT message, WPARAM wParam, LPARAM lParam);
 // Card open, switch and close cycles through the dock's own messages: hover reports of 1003 and 1004 and the
 // panel close timer, sent, so each step is over when its call returns.
 void HoverCycles(int cycles);
 bool Broadcast(UINT message);
-bool MoveWindowTo(HWND window, int x, int y);
 // Pixels of a screen region as shown (composed with the translucent windows).
 std::vector<DWORD> ScreenPixels(Box region);
 
 // ---- the description card and the settings panel: untitled dialogs of the launcher ----
-struct PanelWindow {
-    HWND hwnd;
-    enum Kind { Card, Background, Line } kind;
-};
-std::vector<PanelWindow> PanelWindows();
 HWND PanelCard();  // the panel dialog that carries the texts and buttons, or null
+int PanelWindowCount();
 // One panel open: card and background window at `card`, the white line at `line`; waits kAppears.
-::testing::AssertionResult PanelAt(Box card, Box line);
-::testing::AssertionResult NoPanel();  // waits kAppears for every panel window to go
-::testing::AssertionResult PanelOpen();  // waits kAppears for one panel
+AssertionResult PanelAt(Box card, Box line);
+AssertionResult PanelOpen();  // waits kAppears for one card, its background window and line
+AssertionResult NoPanel();  // waits kAppears for every panel window to go
 DWORD LayeredFlags(HWND window, BYTE* alpha = nullptr);
-std::wstring TextOf(HWND window);
 
 // ---- input ----
 void PressDockKey();
@@ -114,7 +106,6 @@ void PointAway();
 void PointAt(HWND window);
 void PointAtButton(int id);
 bool PointAtPanelButton(int id);
-void Click(HWND window);
 void ClickButton(int id);
 bool ClickPanelButton(int id);
 // Clicks a dock button with a second low-level keyboard hook installed: the key events seen until `expected`
@@ -127,16 +118,12 @@ bool NoProcessNamed(const wchar_t* exeName, DWORD timeoutMs = kAppears);
 void KillProcessesNamed(const wchar_t* exeName);
 bool InstanceMutexFree();
 bool SetNamedEvent(const wchar_t* name);
-// Starts a program; its process handle (the caller closes it), or null.
-HANDLE Start(const std::wstring& commandLine);
-// Waits for a process to end (bounded at two minutes) and closes its handle; its exit code, or ~0u.
-DWORD ExitCodeOf(HANDLE process);
-// Runs a program to its end; its exit code, or ~0u.
-DWORD Run(const std::wstring& commandLine);
+HANDLE Start(const std::wstring& commandLine);  // the process handle (the caller closes it), or null
+DWORD ExitCodeOf(HANDLE process);  // waits (two minutes at most) and closes the handle; ~0u when none
+inline DWORD Run(const std::wstring& commandLine) { return ExitCodeOf(Start(commandLine)); }
 std::wstring StoredEdge();  // HKCU\SOFTWARE\Zephra Direction as "0x2", or "" when absent
 void SetUserValue(const wchar_t* name, DWORD type, const void* data, DWORD size);
 void SetMachineValue(const wchar_t* name, const std::wstring& text);  // REG_SZ under HKLM\Software\Zephra
-void SetMachineRaw(const wchar_t* name, const std::wstring& textWithNuls);
 void DeleteMachineValue(const wchar_t* name);
 void DeleteMachineKey();
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
@@ -144,31 +131,30 @@ std::string ReadFileBytes(const std::wstring& path);
 std::string NoiseBytes(size_t count);
 
 // ---- installation ----
-extern const wchar_t* const kAllTools[11];
 std::wstring BuildFolder();  // <build>\ with a trailing backslash
 std::wstring DemoToolPath();
-std::wstring OwnFolder();  // the launcher's
-std::wstring AssistantFolder();
-std::wstring ToolFolder(const std::wstring& tool);
+const std::wstring kOwnFolder = L"C:\\Program Files\\Zephra\\Zephra3\\";  // the launcher's
+const std::wstring kAssistantFolder = ZEP_ASSISTANT_FOLDER;
+inline std::wstring ToolFolder(const std::wstring& tool) { return L"C:\\Program Files\\Zephra\\Tools\\" + tool; }
 std::wstring TestPackage();
 std::wstring NextPackage();
 // The dock from the test package (msiexec when any installed file differs or it is not registered), the
 // demo tool under the names of `tools` in their folders and nowhere else, their machine values, the edge.
-::testing::AssertionResult InstallDock(int edge, const std::vector<std::wstring>& tools);
+AssertionResult InstallDock(int edge, const std::vector<std::wstring>& tools);
 std::vector<std::wstring> InstalledTestVersions();  // DisplayVersion of each installed test package
 
 // ---- tool starts, as the demo tool records them when ZEP_TOOL_START_LOG names a file ----
 struct ToolStart {
     std::string name, folder;
 };
-std::wstring StartLogPath();
+const std::wstring kStartLog = L"C:\\ZepToolStarts.log";
 std::vector<ToolStart> ToolStarts();
 int StartsOf(const std::string& tool);
 
 // A fresh installation (right edge, every tool unless a case asks otherwise) and a clean state per case: no
-// launcher or assistant, the pointer away from bar and card; at the end every process and window of the
-// dock is checked gone. The launcher runs under this program's debugger, which collects its debug strings
-// and those of the assistant.
+// launcher or assistant, the pointer away from bar and card. At the end the launcher is closed if it still
+// runs, and it must end, and every process and window of the dock is checked gone. The launcher runs under
+// this program's debugger, which collects its debug strings and those of the assistant.
 class DockTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -176,19 +162,24 @@ protected:
 
     void Install(int edge = 0, const std::vector<std::wstring>& tools = {std::begin(kAllTools), std::end(kAllTools)});
     // Starts the launcher (or another program standing in for it) under the debugger.
-    DebuggedProcess& StartLauncher(const std::wstring& program = std::wstring());
-    // The dock dialog exists and its thread has finished start-up.
-    ::testing::AssertionResult LauncherReady();
-    ::testing::AssertionResult LauncherEnds(DWORD timeoutMs = kStarts);
+    DebuggedProcess& StartLauncher(const std::wstring& program = kOwnFolder + L"Zephra3.exe");
+    // The dock dialog exists and the launcher has finished start-up.
+    AssertionResult LauncherReady();
+    AssertionResult Launch()
+    {
+        StartLauncher();
+        return LauncherReady();
+    }
+    AssertionResult LauncherEnds();
     // WM_CLOSE to the dock dialog; the launcher ends.
-    ::testing::AssertionResult CloseLauncher();
+    AssertionResult CloseLauncher();
     // The dock key, then the bar at its shown place and the launcher idle.
-    ::testing::AssertionResult Reveal(Box shownBar);
+    AssertionResult Reveal(Box shownBar);
     // A debug string of the latest launcher or its assistant, exactly this text; waits kAppears.
-    ::testing::AssertionResult DebugString(const std::string& text, const DebuggedProcess* from = nullptr);
+    AssertionResult DebugString(const std::string& text, const DebuggedProcess* from = nullptr);
     bool SawDebugString(const std::string& text, const DebuggedProcess* from = nullptr) const;
-    // No exception was raised in the launcher or the assistant (debug strings apart).
-    ::testing::AssertionResult NoExceptions(const DebuggedProcess& process) const;
+    // No exception was raised in the launcher or its assistant.
+    AssertionResult NoExceptions(const DebuggedProcess& process) const;
 
     std::vector<std::unique_ptr<DebuggedProcess>> m_launchers;
 };
@@ -196,8 +187,8 @@ protected:
 // Puts an environment variable in place for the processes started meanwhile.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(const wchar_t* name, const std::wstring& value);
-    ~ScopedEnvironment();
+    ScopedEnvironment(const wchar_t* name, const std::wstring& value) : m_name(name) { ::SetEnvironmentVariableW(name, value.c_str()); }
+    ~ScopedEnvironment() { ::SetEnvironmentVariableW(m_name, nullptr); }
 
 private:
     const wchar_t* m_name;

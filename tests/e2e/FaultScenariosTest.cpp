@@ -10,25 +10,18 @@
 namespace zep::e2e {
 namespace {
 
-const wchar_t* const kBarTitle = ZEP_BAR_WINDOW_TITLE;
-const Box kShownRight = {1798, 20, 133, 1040};
-const Box kParkedRight = {1920, 20, 133, 1040};
 
 void SetDirection(DWORD type, const std::string& bytes)
 {
     SetUserValue(L"Direction", type, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
-std::string Dword(DWORD value)
-{
-    return std::string(reinterpret_cast<const char*>(&value), sizeof(value));
-}
+std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof(value)); }
 
 std::string RepeatedTo(const std::string& line, size_t size)
 {
     std::string text;
-    while (text.size() < size)
-        text += line;
+    while (text.size() < size) text += line;
     return text.substr(0, size);
 }
 
@@ -41,17 +34,14 @@ struct FaultCase {
     std::function<void()> spoil;
     std::function<void()> check;
 };
-void PrintTo(const FaultCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const FaultCase& row) { return out << row.name; }
 
 const FaultCase kFaults[] = {
-    {"ini_missing", true, [] { ASSERT_TRUE(::DeleteFileW((OwnFolder() + L"LaunchInfo.ini").c_str())); }, nullptr},
-    {"ini_empty", true, [] { WriteFileBytes(OwnFolder() + L"LaunchInfo.ini", ""); }, nullptr},
-    {"ini_garbage", true, [] { WriteFileBytes(OwnFolder() + L"LaunchInfo.ini", NoiseBytes(65536)); }, nullptr},
+    {"ini_missing", true, [] { ASSERT_TRUE(::DeleteFileW((kOwnFolder + L"LaunchInfo.ini").c_str())); }, nullptr},
+    {"ini_empty", true, [] { WriteFileBytes(kOwnFolder + L"LaunchInfo.ini", ""); }, nullptr},
+    {"ini_garbage", true, [] { WriteFileBytes(kOwnFolder + L"LaunchInfo.ini", NoiseBytes(65536)); }, nullptr},
     {"ini_enormous", true,
-     [] { WriteFileBytes(OwnFolder() + L"LaunchInfo.ini", RepeatedTo("[ZepBright]ExecutePath=\\\\Zephra\\\\x\n", 4000000)); },
+     [] { WriteFileBytes(kOwnFolder + L"LaunchInfo.ini", RepeatedTo("[ZepBright]ExecutePath=\\\\Zephra\\\\x\n", 4000000)); },
      nullptr},
     {"direction_sz", true, [] { SetDirection(REG_SZ, std::string("2\0\0\0", 4)); }, nullptr},
     {"direction_binary", true, [] { SetDirection(REG_BINARY, Dword(2)); }, nullptr},
@@ -62,14 +52,14 @@ const FaultCase kFaults[] = {
     {"path_is_a_file", true, [] { SetMachineValue(L"ZepAir", ToolFolder(L"ZepAir") + L"\\ZepAir.exe"); }, nullptr},
     {"hklm_key_missing", true, [] { DeleteMachineKey(); }, nullptr},
     {"assistant_not_a_program", false,
-     [] { WriteFileBytes(AssistantFolder() + ZEP_ASSISTANT64_EXE, NoiseBytes(4096)); }, nullptr},
-    {"hook64_missing", true, [] { ASSERT_TRUE(::DeleteFileW((AssistantFolder() + ZEP_HOOK64_DLL).c_str())); }, nullptr},
-    {"hook64_not_a_program", true, [] { WriteFileBytes(AssistantFolder() + ZEP_HOOK64_DLL, NoiseBytes(4096)); }, nullptr},
+     [] { WriteFileBytes(kAssistantFolder + ZEP_ASSISTANT64_EXE, NoiseBytes(4096)); }, nullptr},
+    {"hook64_missing", true, [] { ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_HOOK64_DLL).c_str())); }, nullptr},
+    {"hook64_not_a_program", true, [] { WriteFileBytes(kAssistantFolder + ZEP_HOOK64_DLL, NoiseBytes(4096)); }, nullptr},
     // A path holds up to its first NUL, as Windows reads it.
     {"path_embedded_nul", true,
-     [] { SetMachineRaw(L"ZepBright", ToolFolder(L"ZepBright") + std::wstring(1, L'\0') + L"junk"); },
+     [] { SetMachineValue(L"ZepBright", ToolFolder(L"ZepBright") + std::wstring(1, L'\0') + L"junk"); },
      [] { EXPECT_TRUE(ButtonVisible(1000)); }},
-    {"path_nul_first", true, [] { SetMachineRaw(L"ZepBright", std::wstring(1, L'\0') + ToolFolder(L"ZepBright")); },
+    {"path_nul_first", true, [] { SetMachineValue(L"ZepBright", std::wstring(1, L'\0') + ToolFolder(L"ZepBright")); },
      [] { EXPECT_FALSE(ButtonVisible(1000)); }},
 };
 
@@ -85,8 +75,7 @@ TEST_P(Faults, TheLauncherCopes)
         ASSERT_TRUE(LauncherReady());
         EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
         EXPECT_TRUE(Reveal(kShownRight));
-        if (fault.check)
-            fault.check();
+        if (fault.check) fault.check();
         EXPECT_TRUE(CloseLauncher());
     } else {
         EXPECT_TRUE(LauncherEnds());
@@ -98,16 +87,14 @@ TEST_P(Faults, TheLauncherCopes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Installations, Faults, ::testing::ValuesIn(kFaults),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // Killed while the launcher runs: the launcher goes on, and its dock key with it.
 TEST_F(DockTest, AKilledAssistantLeavesTheDockKeyWorking)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     KillProcessesNamed(ZEP_ASSISTANT64_EXE);
     EXPECT_TRUE(Reveal(kShownRight));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // Gives the per-user key a protected access list: everyone may read it, and write it too unless readOnly.
@@ -144,8 +131,7 @@ TEST_F(DockTest, AReadOnlyUserKeyAbandonsAnEdgeChange)
     struct GiveBack {
         ~GiveBack() { EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SetUserKeyAccess(false)); }
     } giveBack;
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(WindowAt(kBarTitle, {-133, 20, 133, 1040}));
     ASSERT_TRUE(Reveal({-11, 20, 133, 1040}));
     SendToDock(WM_DIRECTION_CHANGE, 0, 0);  // to the right edge
@@ -157,14 +143,12 @@ TEST_F(DockTest, AReadOnlyUserKeyAbandonsAnEdgeChange)
 // The machine key deleted and made again while the launcher runs: it goes on answering its key.
 TEST_F(DockTest, AMachineKeyMadeAgainKeepsTheDockKey)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     DeleteMachineKey();
     Install();
     ASSERT_TRUE(Reveal(kShownRight));
     PressDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // Smaller screens, each on a display and wineserver of its own (CTest sets ZEP_WINE_SCREEN for each): the bar
@@ -175,10 +159,7 @@ struct ScreenCase {
     int width, height, edge;
     Box parked, shown;
 };
-void PrintTo(const ScreenCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+std::ostream& operator<<(std::ostream& out, const ScreenCase& row) { return out << row.name; }
 
 class SmallScreen : public DockTest, public ::testing::WithParamInterface<ScreenCase> {};
 
@@ -188,20 +169,18 @@ TEST_P(SmallScreen, ParksAndSlidesCentredAlongTheEdge)
     ASSERT_EQ(c.width, ::GetSystemMetrics(SM_CXSCREEN)) << "runs with ZEP_WINE_SCREEN=" << c.name;
     ASSERT_EQ(c.height, ::GetSystemMetrics(SM_CYSCREEN)) << "runs with ZEP_WINE_SCREEN=" << c.name;
     Install(c.edge);
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
     ASSERT_TRUE(Reveal(c.shown));
     PressDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
                          ::testing::Values(ScreenCase{"1366x768", 1366, 768, 0, {1366, -136, 133, 1040}, {1244, -136, 133, 1040}},
                                            ScreenCase{"1024x768", 1024, 768, 0, {1024, -136, 133, 1040}, {902, -136, 133, 1040}},
                                            ScreenCase{"800x600", 800, 600, 3, {-120, 600, 1040, 133}, {-120, 478, 1040, 133}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 }  // namespace
 }  // namespace zep::e2e

@@ -12,10 +12,6 @@
 namespace zep::e2e {
 namespace {
 
-const wchar_t* const kBarTitle = ZEP_BAR_WINDOW_TITLE;
-const Box kShownRight = {1798, 20, 133, 1040};
-const Box kParkedRight = {1920, 20, 133, 1040};
-
 // Hidden before the first reveal; an uninstalled tool rebuilds the bar by itself (on the edge it runs on,
 // whatever another program stored meanwhile); a running tool marks its button; the settings panel moves the
 // bar between edges (stored; nothing stored for the same edge); a bar moved away comes back; a setting change
@@ -23,8 +19,7 @@ const Box kParkedRight = {1920, 20, 133, 1040};
 // machine key ends the watch.
 TEST_F(DockTest, WorldEvents)
 {
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(PairVisible(false));
     // The machine key's watch starts on a thread of its own; a change before it watches goes unseen.
     ASSERT_TRUE(DebugString("Start WatchReg"));
@@ -34,7 +29,7 @@ TEST_F(DockTest, WorldEvents)
     SetUserValue(L"Direction", REG_DWORD, &top, sizeof(top));
     DeleteMachineValue(L"ZepBright");
     EXPECT_TRUE(DebugString("*****Registy Changed*****"));
-    EXPECT_TRUE(WaitUntil([] { return !ButtonVisible(1000); }, 5000));
+    EXPECT_TRUE(WaitUntil([] { return !ButtonVisible(1000); }));
     EXPECT_TRUE(ButtonsAt({{1001, {53, 506, 48, 48}}, {1002, {53, 452, 48, 48}}, {1003, {53, 351, 48, 48}},
                            {1004, {53, 297, 48, 48}}, {1005, {53, 243, 48, 48}}, {1006, {53, 129, 48, 48}},
                            {1007, {53, 75, 48, 48}}, {1010, {53, 21, 48, 48}}, {1011, {82, 207, 27, 27}},
@@ -58,7 +53,7 @@ TEST_F(DockTest, WorldEvents)
     ASSERT_TRUE(DockIdle());
     ASSERT_TRUE(ClickPanelButton(kSettingsTop));
     EXPECT_TRUE(WindowAt(kBarTitle, {440, -11, 1040, 133}));
-    EXPECT_TRUE(WindowAt(ZEP_DOCK_WINDOW_TITLE, {655, -11, 600, 133}));
+    EXPECT_TRUE(WindowAt(kDockTitle, {655, -11, 600, 133}));
     EXPECT_EQ(L"0x2", StoredEdge()) << "after the top edge button";
     const DWORD outOfRange = 7;
     SetUserValue(L"Direction", REG_DWORD, &outOfRange, sizeof(outOfRange));
@@ -71,7 +66,8 @@ TEST_F(DockTest, WorldEvents)
     ASSERT_TRUE(ClickPanelButton(kSettingsClose));
     EXPECT_TRUE(NoPanel()) << "after the settings panel's close button";
 
-    ASSERT_TRUE(MoveWindowTo(Bar(), 1500, 20));
+    // Moved without a resize or a change of Z order: the bar takes its dialog along.
+    ASSERT_TRUE(::SetWindowPos(Bar(), nullptr, 1500, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     EXPECT_TRUE(WindowAt(kBarTitle, kShownRight)) << "a bar moved away comes back";
     PointAtButton(1003);
     ASSERT_TRUE(PanelOpen());
@@ -91,10 +87,8 @@ TEST_F(DockTest, WorldEvents)
     // Without the machine key the watch ends at once (Wine signals no deletion of a watched key itself, so
     // the key is missing from the start here).
     DeleteMachineKey();
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     EXPECT_TRUE(DebugString("RegOpenKeyEx Failed"));
-    EXPECT_TRUE(CloseLauncher());
 }
 
 // Tear-downs while running-tool checks and registry bursts are under way end cleanly, many times.
@@ -115,8 +109,7 @@ TEST_F(DockTest, TeardownRaces)
         SetNamedEvent(ZEP_SHELL_NOTIFY_EVENT);
         ::PostMessageW(Dock(), WM_CLOSE, 0, 0);
         EXPECT_TRUE(LauncherEnds());
-        for (std::thread& writer : writers)
-            writer.join();
+        for (std::thread& writer : writers) writer.join();
         EXPECT_TRUE(NoExceptions(launcher));
         EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "an assistant stayed";
     }
@@ -129,8 +122,7 @@ std::map<std::string, long long> Holdings()
 {
     std::map<std::string, long long> held;
     const std::vector<DWORD> ids = ProcessesNamed(L"Zephra3.exe");
-    if (ids.empty())
-        return held;
+    if (ids.empty()) return held;
     HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ids.front());
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof(memory);
@@ -150,8 +142,7 @@ std::map<std::string, long long> Holdings()
         held["windows"] += pid == ids.front();
     }
     const std::pair<const char*, WPARAM> kinds[] = {{"kernel", 0}, {"keys", 1}, {"gdi", 2}, {"memdc", 3}, {"windc", 4}, {"images", 10}};
-    for (const auto& kind : kinds)
-        held[kind.first] = SendToDock(WM_QUERY_RESOURCES, kind.second, 0);
+    for (const auto& kind : kinds) held[kind.first] = SendToDock(WM_QUERY_RESOURCES, kind.second, 0);
     return held;
 }
 
@@ -164,8 +155,7 @@ TEST_F(DockTest, SoakLeavesTheLauncherHoldingWhatItHeld)
     const char* rebuildsText = std::getenv("ZEP_SOAK_REBUILDS");
     const int cycles = cyclesText ? std::atoi(cyclesText) : 30;
     const int rebuilds = rebuildsText ? std::atoi(rebuildsText) : 20;
-    StartLauncher();
-    ASSERT_TRUE(LauncherReady());
+    ASSERT_TRUE(Launch());
     const auto round = [this](int n, int rebuildCount) {
         for (int i = 0; i < n; ++i) {
             for (const Box& place : {kShownRight, kParkedRight}) {
@@ -176,8 +166,7 @@ TEST_F(DockTest, SoakLeavesTheLauncherHoldingWhatItHeld)
         }
         ASSERT_TRUE(Reveal(kShownRight));
         HoverCycles(n);
-        for (int i = 0; i < rebuildCount; ++i)
-            SendToDock(WM_REGISTRY_CHANGED, 0, 0);
+        for (int i = 0; i < rebuildCount; ++i) SendToDock(WM_REGISTRY_CHANGED, 0, 0);
         PressDockKey();
         ASSERT_TRUE(WindowAt(kBarTitle, kParkedRight));
         ASSERT_TRUE(DockIdle());
@@ -190,7 +179,6 @@ TEST_F(DockTest, SoakLeavesTheLauncherHoldingWhatItHeld)
     for (const char* key : {"threads", "windows", "kernel", "keys", "gdi", "memdc", "windc", "images"})
         EXPECT_EQ(before.at(key), after.at(key)) << key << " after " << cycles << " cycles and " << rebuilds << " rebuilds";
     EXPECT_LE(after.at("private"), before.at("private") * 11 / 10 + 2097152) << "private bytes grew";
-    EXPECT_TRUE(CloseLauncher());
 }
 
 }  // namespace
