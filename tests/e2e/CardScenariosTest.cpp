@@ -74,7 +74,7 @@ TEST_F(DockTest, CardHoverRules)
     EXPECT_EQ(kParkedRight, PlaceOf(Bar())) << "after keys that are not the dock key";
     EXPECT_TRUE(NoPanel()) << "while the bar is hidden";
 
-    PressDockKey();
+    SendDockKey();
     SendToDock(WM_BUTTON_HOVER, 1003, 0);  // reaches the launcher while the slide runs
     EXPECT_TRUE(WindowAt(kBarTitle, kShownRight));
     ASSERT_TRUE(DockIdle());
@@ -82,9 +82,9 @@ TEST_F(DockTest, CardHoverRules)
     PressDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
     ASSERT_TRUE(DockIdle());
-    PressDockKey();
+    SendDockKey();
     ::Sleep(40);  // the second release reaches the launcher while the first slide runs
-    PressDockKey();
+    SendDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, kShownRight));
     Observe(500);
     EXPECT_EQ(kShownRight, PlaceOf(Bar())) << "a dock key during the slide turned the bar back";

@@ -99,7 +99,10 @@ AssertionResult NoPanel();  // waits kAppears for every panel window to go
 DWORD LayeredFlags(HWND window, BYTE* alpha = nullptr);
 
 // ---- input ----
+// The dock key (scan code 0x78, extended, pressed and released), once the launcher's keyboard hook saw it.
 void PressDockKey();
+// The same, not waiting for the launcher: for keys that must reach it while it slides.
+void SendDockKey();
 void KeyEvent(WORD scanCode, bool up, bool extended);
 void PressVirtualKey(WORD vk);
 void PointAway();
