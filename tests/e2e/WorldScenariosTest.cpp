@@ -21,8 +21,11 @@ TEST_F(DockTest, WorldEvents)
 {
     ASSERT_TRUE(Launch());
     EXPECT_TRUE(PairVisible(false));
-    // The machine key's watch starts on a thread of its own; a change before it watches goes unseen.
+    // The machine key's watch starts on a thread of its own, and a change before it watches goes unseen: it
+    // watches once it holds its key open (the launcher's own count of registry keys held, WM_QUERY_RESOURCES
+    // kind 1, is 1 from then on).
     ASSERT_TRUE(DebugString("Start WatchReg"));
+    ASSERT_TRUE(WaitUntil([] { return SendToDock(WM_QUERY_RESOURCES, 1, 0) == 1; }));
 
     // Another program stores the top edge: the rebuild keeps the bar, and its layout, on the right edge.
     const DWORD top = 2;
