@@ -176,8 +176,8 @@ protected:
     void ExpectStart(int id, bool onPanel, const std::string& tool, int count)
     {
         SCOPED_TRACE("button " + std::to_string(id) + " starts " + tool);
-        if (onPanel)
-            ASSERT_TRUE(ClickPanelButton(id));
+        if (onPanel)  // the card's own buttons come with the wide card, a moment after the card itself
+            ASSERT_TRUE(WaitUntil([&] { return ClickPanelButton(id); })) << "no such button on the card";
         else
             ClickButton(id);
         EXPECT_TRUE(WaitUntil([&] { return StartsOf(tool) >= count; }));
