@@ -31,7 +31,7 @@ done
 
 tools/bootstrap.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_e2e_driver \
+cmake --build --preset win64 --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_dock_remote \
   zep_bench_probe zep_bench_reference zep_test_typist >/dev/null
 
 build="$PWD/build/win64"
@@ -46,7 +46,7 @@ reference="Z:${build//\//\\}\\bin\\zep_bench_reference.exe"
 
 run() { "$wine_run" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 probe() { run "$build/bin/zep_bench_probe.exe" "$@"; }
-drv() { run "$build/bin/zep_e2e_driver.exe" "$@"; }
+drv() { run "$build/bin/zep_dock_remote.exe" "$@"; }
 value() { # line, key
   local re=" $2=([^ ]*)"
   [[ " $1" =~ $re ]] && printf '%s' "${BASH_REMATCH[1]}"

@@ -33,7 +33,7 @@ done
 set -- "${args[@]}"
 demo_dir="$build/demo"
 prefix="$demo_dir/prefix"
-driver="$build/bin/zep_e2e_driver.exe"
+remote="$build/bin/zep_dock_remote.exe"
 wine=/usr/lib/wine/wine64
 launcher_win='C:\Program Files\Zephra\Zephra3\Zephra3.exe'
 
@@ -57,7 +57,7 @@ use_demo_display() {
 
 drv() {
   local out rc
-  out="$("$wine" "$driver" "$@" </dev/null 2>/dev/null)"
+  out="$("$wine" "$remote" "$@" </dev/null 2>/dev/null)"
   rc=$?
   printf '%s\n' "${out//$'\r'/}"
   return $rc
@@ -106,7 +106,7 @@ start_demo_display() {
 }
 
 # A bar is on screen when its background window overlaps the screen.
-bar_on_screen() { # driver line of "Zephra"
+bar_on_screen() { # remote's line of "Zephra"
   local re=' x=(-?[0-9]+) y=(-?[0-9]+) w=([0-9]+) h=([0-9]+)'
   [[ "$1" =~ $re ]] || return 1
   local x=${BASH_REMATCH[1]} y=${BASH_REMATCH[2]} w=${BASH_REMATCH[3]} h=${BASH_REMATCH[4]}
@@ -161,7 +161,7 @@ done
 tools/bootstrap.sh
 cmake --preset win64 -B "$build" >/dev/null
 # What the demo runs; the test programs are left to the test command.
-cmake --build "$build" -j "$(nproc)" --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_e2e_driver
+cmake --build "$build" -j "$(nproc)" --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_dock_remote
 
 mkdir -p "$demo_dir"
 if [ "$headless" -eq 0 ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then

@@ -4,9 +4,9 @@
 
 namespace zep::test {
 
-DebuggedProcess::DebuggedProcess(std::wstring program, std::wstring workFolder)
+DebuggedProcess::DebuggedProcess(std::wstring program, std::wstring workFolder, bool withChildren)
 {
-    m_thread = std::thread([this, program, workFolder] { Run(program, workFolder); });
+    m_thread = std::thread([this, program, workFolder, withChildren] { Run(program, workFolder, withChildren); });
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] { return m_startDone; });
 }
@@ -17,6 +17,8 @@ DebuggedProcess::~DebuggedProcess()
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_started && !m_exited)
             ::TerminateProcess(m_process, 99);
+        for (const auto& debuggee : m_debuggees)
+            ::TerminateProcess(debuggee.second, 99);
     }
     m_thread.join();
     if (m_process)
@@ -53,14 +55,20 @@ std::vector<std::string> DebuggedProcess::DebugStrings() const
     return m_strings;
 }
 
-void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workFolder)
+std::vector<DWORD> DebuggedProcess::Exceptions() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_exceptions;
+}
+
+void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workFolder, bool withChildren)
 {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     const bool started = ::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                                          DEBUG_ONLY_THIS_PROCESS, nullptr,
+                                          withChildren ? DEBUG_PROCESS : DEBUG_ONLY_THIS_PROCESS, nullptr,
                                           workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &info) != FALSE;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -82,31 +90,51 @@ void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workF
         DWORD status = DBG_CONTINUE;
         bool last = false;
         switch (event.dwDebugEventCode) {
-        case CREATE_PROCESS_DEBUG_EVENT:
+        case CREATE_PROCESS_DEBUG_EVENT: {
             if (event.u.CreateProcessInfo.hFile)
                 ::CloseHandle(event.u.CreateProcessInfo.hFile);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_debuggees[event.dwProcessId] = event.u.CreateProcessInfo.hProcess;
             break;
+        }
         case LOAD_DLL_DEBUG_EVENT:
             if (event.u.LoadDll.hFile)
                 ::CloseHandle(event.u.LoadDll.hFile);
             break;
-        case OUTPUT_DEBUG_STRING_EVENT:
-            ReadDebugString(info.hProcess, event.u.DebugString);
+        case OUTPUT_DEBUG_STRING_EVENT: {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            const HANDLE process = m_debuggees.count(event.dwProcessId) ? m_debuggees[event.dwProcessId] : info.hProcess;
+            lock.unlock();
+            ReadDebugString(process, event.u.DebugString);
             break;
-        case EXCEPTION_DEBUG_EVENT:
-            // The loader's initial breakpoint is ours to pass; every other exception is the program's.
-            if (event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT)
+        }
+        case EXCEPTION_DEBUG_EVENT: {
+            // The loaders' initial breakpoints are ours to pass; every other exception is the program's.
+            const DWORD code = event.u.Exception.ExceptionRecord.ExceptionCode;
+            if (code != EXCEPTION_BREAKPOINT) {
                 status = DBG_EXCEPTION_NOT_HANDLED;
+                if (event.u.Exception.dwFirstChance) {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    m_exceptions.push_back(code);
+                }
+            }
             break;
+        }
         case EXIT_PROCESS_DEBUG_EVENT: {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_exitCode = event.u.ExitProcess.dwExitCode;
-            last = true;
+            if (event.dwProcessId == info.dwProcessId) {
+                m_exitCode = event.u.ExitProcess.dwExitCode;
+                m_exited = true;
+            }
+            m_debuggees.erase(event.dwProcessId);
+            last = m_debuggees.empty();
             break;
         }
         default:
             break;
         }
+        if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
+            m_changed.notify_all();
         ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
         if (last)
             break;

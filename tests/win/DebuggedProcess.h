@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -13,10 +14,12 @@ namespace zep::test {
 // Runs a program under this process's debugger to collect its debug strings (OutputDebugString).
 // The debugger loop runs on its own thread, which also creates the process, so the test's thread stays
 // free to send messages to the program while the program stops at each debug string.
-// The destructor ends the program if it still runs.
+// With withChildren the programs it starts are debugged too (their strings land in the same list), and the
+// loop goes on until the last of them has ended.
+// The destructor ends the program, and with withChildren every child, if they still run.
 class DebuggedProcess {
 public:
-    DebuggedProcess(std::wstring program, std::wstring workFolder);
+    DebuggedProcess(std::wstring program, std::wstring workFolder, bool withChildren = false);
     ~DebuggedProcess();
     DebuggedProcess(const DebuggedProcess&) = delete;
     DebuggedProcess& operator=(const DebuggedProcess&) = delete;
@@ -28,9 +31,11 @@ public:
     DWORD exitCode() const;
     // Every debug string so far, in order.
     std::vector<std::string> DebugStrings() const;
+    // Codes of the exceptions raised in the debugged processes so far, the loader's breakpoints left out.
+    std::vector<DWORD> Exceptions() const;
 
 private:
-    void Run(const std::wstring& program, const std::wstring& workFolder);
+    void Run(const std::wstring& program, const std::wstring& workFolder, bool withChildren);
     void ReadDebugString(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info);
 
     mutable std::mutex m_mutex;
@@ -42,6 +47,8 @@ private:
     HANDLE m_process = nullptr;
     DWORD m_processId = 0;
     std::vector<std::string> m_strings;
+    std::vector<DWORD> m_exceptions;
+    std::map<DWORD, HANDLE> m_debuggees;  // process id -> the handle the debug events gave
     std::thread m_thread;
 };
 

@@ -1,0 +1,186 @@
+// Spoiled installations and small screens: the launcher comes up, or ends by itself, and nothing crashes,
+// hangs or stays behind.
+
+#include "E2e.h"
+
+#include <aclapi.h>
+
+#include <functional>
+
+namespace zep::e2e {
+namespace {
+
+
+void SetDirection(DWORD type, const std::string& bytes)
+{
+    SetUserValue(L"Direction", type, bytes.data(), static_cast<DWORD>(bytes.size()));
+}
+
+std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof(value)); }
+
+std::string RepeatedTo(const std::string& line, size_t size)
+{
+    std::string text;
+    while (text.size() < size) text += line;
+    return text.substr(0, size);
+}
+
+// Each row spoils one thing of a fresh installation and says how the launcher must take it: it comes up parked
+// on the right edge and the dock key brings the bar in (then `check`, if any, with the bar in), or it ends by
+// itself and frees the instance mutex.
+struct FaultCase {
+    const char* name;
+    bool comesUp;
+    std::function<void()> spoil;
+    std::function<void()> check;
+};
+std::ostream& operator<<(std::ostream& out, const FaultCase& row) { return out << row.name; }
+
+const FaultCase kFaults[] = {
+    {"ini_missing", true, [] { ASSERT_TRUE(::DeleteFileW((kOwnFolder + L"LaunchInfo.ini").c_str())); }, nullptr},
+    {"ini_empty", true, [] { WriteFileBytes(kOwnFolder + L"LaunchInfo.ini", ""); }, nullptr},
+    {"ini_garbage", true, [] { WriteFileBytes(kOwnFolder + L"LaunchInfo.ini", NoiseBytes(65536)); }, nullptr},
+    {"ini_enormous", true,
+     [] { WriteFileBytes(kOwnFolder + L"LaunchInfo.ini", RepeatedTo("[ZepBright]ExecutePath=\\\\Zephra\\\\x\n", 4000000)); },
+     nullptr},
+    {"direction_sz", true, [] { SetDirection(REG_SZ, std::string("2\0\0\0", 4)); }, nullptr},
+    {"direction_binary", true, [] { SetDirection(REG_BINARY, Dword(2)); }, nullptr},
+    {"direction_two_bytes", true, [] { SetDirection(REG_BINARY, std::string("\2\0", 2)); }, nullptr},
+    {"direction_minus_one", true, [] { SetDirection(REG_DWORD, Dword(0xffffffff)); }, nullptr},
+    {"direction_four", true, [] { SetDirection(REG_DWORD, Dword(4)); }, nullptr},
+    {"path_300", true, [] { SetMachineValue(L"ZepBright", L"C:\\" + std::wstring(300, L'p')); }, nullptr},
+    {"path_is_a_file", true, [] { SetMachineValue(L"ZepAir", ToolFolder(L"ZepAir") + L"\\ZepAir.exe"); }, nullptr},
+    {"hklm_key_missing", true, [] { DeleteMachineKey(); }, nullptr},
+    {"assistant_not_a_program", false,
+     [] { WriteFileBytes(kAssistantFolder + ZEP_ASSISTANT64_EXE, NoiseBytes(4096)); }, nullptr},
+    {"hook64_missing", true, [] { ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_HOOK64_DLL).c_str())); }, nullptr},
+    {"hook64_not_a_program", true, [] { WriteFileBytes(kAssistantFolder + ZEP_HOOK64_DLL, NoiseBytes(4096)); }, nullptr},
+    // A path holds up to its first NUL, as Windows reads it.
+    {"path_embedded_nul", true,
+     [] { SetMachineValue(L"ZepBright", ToolFolder(L"ZepBright") + std::wstring(1, L'\0') + L"junk"); },
+     [] { EXPECT_TRUE(ButtonVisible(1000)); }},
+    {"path_nul_first", true, [] { SetMachineValue(L"ZepBright", std::wstring(1, L'\0') + ToolFolder(L"ZepBright")); },
+     [] { EXPECT_FALSE(ButtonVisible(1000)); }},
+};
+
+class Faults : public DockTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(Faults, TheLauncherCopes)
+{
+    const FaultCase& fault = GetParam();
+    fault.spoil();
+    ASSERT_FALSE(HasFatalFailure());
+    DebuggedProcess& launcher = StartLauncher();
+    if (fault.comesUp) {
+        ASSERT_TRUE(LauncherReady());
+        EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
+        EXPECT_TRUE(Reveal(kShownRight));
+        if (fault.check) fault.check();
+        EXPECT_TRUE(CloseLauncher());
+    } else {
+        EXPECT_TRUE(LauncherEnds());
+    }
+    EXPECT_TRUE(InstanceMutexFree());
+    EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "an assistant stayed";
+    EXPECT_TRUE(launcher.WaitForExit(kAppears));
+    EXPECT_TRUE(NoExceptions(launcher));
+}
+
+INSTANTIATE_TEST_SUITE_P(Installations, Faults, ::testing::ValuesIn(kFaults),
+                         RowName());
+
+// Killed while the launcher runs: the launcher goes on, and its dock key with it.
+TEST_F(DockTest, AKilledAssistantLeavesTheDockKeyWorking)
+{
+    ASSERT_TRUE(Launch());
+    KillProcessesNamed(ZEP_ASSISTANT64_EXE);
+    EXPECT_TRUE(Reveal(kShownRight));
+}
+
+// Gives the per-user key a protected access list: everyone may read it, and write it too unless readOnly.
+DWORD SetUserKeyAccess(bool readOnly)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Zephra", 0, nullptr, 0, WRITE_DAC | KEY_READ, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
+        return ERROR_ACCESS_DENIED;
+    EXPLICIT_ACCESSW access = {};
+    access.grfAccessPermissions = readOnly ? KEY_READ | READ_CONTROL | WRITE_DAC : KEY_ALL_ACCESS;
+    access.grfAccessMode = SET_ACCESS;
+    access.grfInheritance = NO_INHERITANCE;
+    access.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+    access.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+    access.Trustee.ptstrName = const_cast<wchar_t*>(L"EVERYONE");
+    PACL acl = nullptr;
+    DWORD status = ::SetEntriesInAclW(1, &access, nullptr, &acl);
+    if (status == ERROR_SUCCESS) {
+        status = ::SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                   nullptr, nullptr, acl, nullptr);
+        ::LocalFree(acl);
+    }
+    ::RegCloseKey(key);
+    return status;
+}
+
+// The per-user key readable but not writable (a locked-down profile), holding the left edge: the bar comes
+// up on the left, and an edge change, which cannot be stored, is abandoned.
+TEST_F(DockTest, AReadOnlyUserKeyAbandonsAnEdgeChange)
+{
+    Install(1);
+    ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SetUserKeyAccess(true));
+    struct GiveBack {
+        ~GiveBack() { EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SetUserKeyAccess(false)); }
+    } giveBack;
+    ASSERT_TRUE(Launch());
+    EXPECT_TRUE(WindowAt(kBarTitle, {-133, 20, 133, 1040}));
+    ASSERT_TRUE(Reveal({-11, 20, 133, 1040}));
+    SendToDock(WM_DIRECTION_CHANGE, 0, 0);  // to the right edge
+    EXPECT_TRUE(WindowAt(kBarTitle, {-11, 20, 133, 1040}));
+    EXPECT_TRUE(CloseLauncher());
+    EXPECT_EQ(L"0x1", StoredEdge()) << "Direction after the abandoned change";
+}
+
+// The machine key deleted and made again while the launcher runs: it goes on answering its key.
+TEST_F(DockTest, AMachineKeyMadeAgainKeepsTheDockKey)
+{
+    ASSERT_TRUE(Launch());
+    DeleteMachineKey();
+    Install();
+    ASSERT_TRUE(Reveal(kShownRight));
+    PressDockKey();
+    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
+}
+
+// Smaller screens, each on a display and wineserver of its own (CTest sets ZEP_WINE_SCREEN for each): the bar
+// parks just beyond the edge, comes in by its visible width and stays centred along the edge, also where it
+// is longer than the screen (1040 pixels against 768 or 800).
+struct ScreenCase {
+    const char* name;
+    int width, height, edge;
+    Box parked, shown;
+};
+std::ostream& operator<<(std::ostream& out, const ScreenCase& row) { return out << row.name; }
+
+class SmallScreen : public DockTest, public ::testing::WithParamInterface<ScreenCase> {};
+
+TEST_P(SmallScreen, ParksAndSlidesCentredAlongTheEdge)
+{
+    const ScreenCase& c = GetParam();
+    ASSERT_EQ(c.width, ::GetSystemMetrics(SM_CXSCREEN)) << "runs with ZEP_WINE_SCREEN=" << c.name;
+    ASSERT_EQ(c.height, ::GetSystemMetrics(SM_CYSCREEN)) << "runs with ZEP_WINE_SCREEN=" << c.name;
+    Install(c.edge);
+    ASSERT_TRUE(Launch());
+    EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
+    ASSERT_TRUE(Reveal(c.shown));
+    PressDockKey();
+    EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
+                         ::testing::Values(ScreenCase{"1366x768", 1366, 768, 0, {1366, -136, 133, 1040}, {1244, -136, 133, 1040}},
+                                           ScreenCase{"1024x768", 1024, 768, 0, {1024, -136, 133, 1040}, {902, -136, 133, 1040}},
+                                           ScreenCase{"800x600", 800, 600, 3, {-120, 600, 1040, 133}, {-120, 478, 1040, 133}}),
+                         RowName());
+
+}  // namespace
+}  // namespace zep::e2e
