@@ -1,13 +1,15 @@
 #pragma once
 
 // The looks of an image button, each drawn once onto its dialog's key colour and then copied at every
-// paint: a GDI+ drawing of a frame costs a few milliseconds, a copy a few microseconds, and a dock dialog
-// entering the screen repaints all its buttons several times.
+// paint: a GDI+ drawing of a frame costs a millisecond or more, a copy a few microseconds, and a dock
+// dialog entering the screen repaints all its buttons several times.
 //
-// Ownership: one bitmap holding the four looks side by side, owned here and dropped by Reset (the owner
-// calls it whenever the picture changes). Thread: user-interface thread only.
+// Ownership: a memory context holding one bitmap with the four looks side by side, owned here and dropped
+// by Reset (the owner calls it whenever the picture changes). Thread: user-interface thread only.
 
 #include <windows.h>
+
+#include <optional>
 
 #include "framework/UniqueResource.h"
 
@@ -21,17 +23,24 @@ enum class ButtonLook { Normal, Hot, Pressed, PressedRunning };
 
 class ButtonFrames {
 public:
-    // Copies `look` into `target` at (0, 0): `picture`'s frames of `frameSize`, on `key`. The looks are
-    // drawn at the first call, and again when the key colour is another. False, and nothing copied, when
-    // no bitmap compatible with `target` can be made.
+    ButtonFrames() noexcept = default;
+    ~ButtonFrames() { Reset(); }
+    ButtonFrames(const ButtonFrames&) = delete;
+    ButtonFrames& operator=(const ButtonFrames&) = delete;
+
+    // Draws the four looks of `picture` (frames of `frameSize`) on `key`, in a bitmap compatible with
+    // `reference` (the button's own device context). False when no such bitmap can be made.
+    bool Prepare(HDC reference, SkinImage& picture, SIZE frameSize, COLORREF key);
+    // Copies `look` into `target` at (0, 0), preparing the looks first when they are missing or were
+    // drawn for another key colour or frame size. False, and nothing copied, when they cannot be made.
     bool Paint(HDC target, SkinImage& picture, SIZE frameSize, COLORREF key, ButtonLook look);
-    void Reset() noexcept { m_looks.reset(); }
-    bool Ready() const noexcept { return m_looks.get() != nullptr; }
+    void Reset() noexcept;
+    bool Ready() const noexcept { return m_selection.has_value(); }
 
 private:
-    bool Draw(HDC target, SkinImage& picture, COLORREF key);
-
-    UniqueGdiObject m_looks;  // the four looks, left to right in ButtonLook order
+    UniqueMemoryDc m_dc;
+    UniqueGdiObject m_looks;  // the four looks, left to right in ButtonLook order; selected into m_dc
+    std::optional<ScopedSelectObject> m_selection;
     SIZE m_frame{0, 0};
     COLORREF m_key = 0;
 };

@@ -49,6 +49,13 @@ void CImageButton::LoadButtonImage(UINT id)
     m_rcButton = {rc.left, rc.top, rc.left + m_nFrameWidth, rc.top + m_nImageHeight};
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, m_nFrameWidth, m_nImageHeight,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The looks are drawn now, while the dock is hidden, not at the first reveal's paints.
+    if (const auto* dialog = dynamic_cast<const CCtrlDialog*>(CWnd::FromHandle(::GetParent(m_hWnd)))) {
+        if (m_pImage) {
+            const UniqueWindowDc dc(m_hWnd);
+            m_frames.Prepare(dc.get(), *m_pImage, SIZE{m_nFrameWidth, m_nImageHeight}, dialog->KeyColour());
+        }
+    }
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
