@@ -16,16 +16,16 @@ namespace {
 // whatever another program stored meanwhile); a running tool marks its button; the settings panel moves the
 // bar between edges (stored; nothing stored for the same edge); a bar moved away comes back; a setting change
 // closes the card; a restarted shell keeps the dock key; "ZepCloseEvent" closes the launcher; a missing
-// machine key ends the watch.
+// machine key is waited for.
 TEST_F(DockTest, WorldEvents)
 {
     ASSERT_TRUE(Launch());
     EXPECT_TRUE(PairVisible(false));
     // The machine key's watch starts on a thread of its own, and a change before it watches goes unseen: it
-    // watches once it holds its key open (the launcher's own count of registry keys held, WM_QUERY_RESOURCES
-    // kind 1, is 1 from then on).
+    // watches once it holds the key and its parent open (the launcher's own count of registry keys held,
+    // WM_QUERY_RESOURCES kind 1, is 2 from then on).
     ASSERT_TRUE(DebugString("Start WatchReg"));
-    ASSERT_TRUE(WaitUntil([] { return SendToDock(WM_QUERY_RESOURCES, 1, 0) == 1; }));
+    ASSERT_TRUE(WaitUntil([] { return SendToDock(WM_QUERY_RESOURCES, 1, 0) == 2; }));
 
     // Another program stores the top edge: the rebuild keeps the bar, and its layout, on the right edge.
     const DWORD top = 2;
@@ -87,11 +87,18 @@ TEST_F(DockTest, WorldEvents)
     EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant still runs";
     EXPECT_EQ(0, CountWindowsTitled(kBarTitle));
 
-    // Without the machine key the watch ends at once (Wine signals no deletion of a watched key itself, so
-    // the key is missing from the start here).
+    // A dock installed before its first tool waits for the machine key and shows the tools written into it
+    // later; a key deleted takes its buttons along, and one made anew brings them back.
     DeleteMachineKey();
     ASSERT_TRUE(Launch());
     EXPECT_TRUE(DebugString("RegOpenKeyEx Failed"));
+    for (int round = 1; round <= 2; ++round) {
+        SCOPED_TRACE("machine key made, round " + std::to_string(round));
+        SetMachineValue(L"ZepBright", ToolFolder(L"ZepBright"));
+        EXPECT_TRUE(WaitUntil([] { return ButtonVisible(1000); })) << "the tool written later has no button";
+        DeleteMachineKey();
+        EXPECT_TRUE(WaitUntil([] { return !ButtonVisible(1000); })) << "the deleted key's tool kept its button";
+    }
 }
 
 // Tear-downs while running-tool checks and registry bursts are under way end cleanly, many times.
