@@ -60,13 +60,19 @@ void CAssistantLink::Start(HWND timerOwner)
     m_hTimerOwner = timerOwner;
     const std::wstring folder = AssistantFolder();
     const std::wstring program = folder + ZEP_ASSISTANT64_EXE;
-    const HINSTANCE started = folder.empty() ? nullptr
-                                             : ::ShellExecuteW(nullptr, nullptr, program.c_str(), nullptr, folder.c_str(),
-                                                               SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(started) <= 32) {
+    // The process handle is kept for Close: an assistant whose window has not been found yet cannot be asked
+    // to go.
+    SHELLEXECUTEINFOW execute = {};
+    execute.cbSize = sizeof(execute);
+    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    execute.lpFile = program.c_str();
+    execute.lpDirectory = folder.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    if (folder.empty() || !::ShellExecuteExW(&execute) || !execute.hProcess) {
         ::OutputDebugStringW(L"X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook");
         return;
     }
+    m_assistant.reset(execute.hProcess);
     ::OutputDebugStringW(L"X64 OS execute ZepAssistant64.exe succeeded");
     m_nStartedAt = ::GetTickCount();
     Look();
@@ -118,11 +124,20 @@ void CAssistantLink::Close()
         ::PostMessageW(assistant, WM_CLOSE, 0, 0);
         ::OutputDebugStringW(L"m_hZepAstWnd WM_CLOSE");
     }
+    if (m_assistant && !m_hZepAstWnd64)
+        m_hZepAstWnd64 = ::FindWindowW(ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE);
     if (m_hZepAstWnd64) {
         ::PostMessageW(m_hZepAstWnd64, WM_UNINSTALLSHELLHOOK64, 0, 0);
         ::PostMessageW(m_hZepAstWnd64, WM_CLOSE, 0, 0);
         ::OutputDebugStringW(L"m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE");
+    } else if (m_assistant && ::WaitForSingleObject(m_assistant.get(), 0) == WAIT_TIMEOUT) {
+        // Still starting: it has no window to ask yet, and it would not find this launcher to follow once this
+        // launcher is gone. It has installed no hook (only the launcher asks for that), so ending it loses
+        // nothing.
+        ::TerminateProcess(m_assistant.get(), 0);
+        ::OutputDebugStringW(L"ZepAssistant64 ended before its window appeared");
     }
+    m_assistant.reset();
 }
 
 }  // namespace zep

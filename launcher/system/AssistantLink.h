@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "framework/UniqueResource.h"
+
 namespace zep {
 
 class CAssistantLink {
@@ -24,7 +26,8 @@ public:
     void InstallShellHook();
 
     // Closes the assistant for Windows that is not x64, if one runs, and asks ZepAssistant64 to remove its
-    // hook and close (posted messages).
+    // hook and close (posted messages); a ZepAssistant64 started here whose window has not appeared yet is
+    // ended instead.
     void Close();
 
     HWND Window() const noexcept { return m_hZepAstWnd64; }
@@ -33,6 +36,7 @@ private:
     void Look();
     void SendInstall();
 
+    UniqueHandle m_assistant;  // the ZepAssistant64 process this launcher started, until Close
     HWND m_hTimerOwner = nullptr;
     HWND m_hZepAstWnd64 = nullptr;
     DWORD m_nStartedAt = 0;

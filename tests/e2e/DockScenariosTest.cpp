@@ -192,6 +192,21 @@ TEST_F(DockTest, CloseEndsLauncherAndAssistant)
     EXPECT_TRUE(WindowAt(kBarTitle, {1920, 20, 133, 1040}));
 }
 
+// Closed while it starts, before it has found its assistant's window, the launcher still takes the assistant
+// along (that assistant would not find its launcher to follow).
+TEST_F(DockTest, ALauncherClosedWhileStartingTakesItsAssistantAlong)
+{
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        StartLauncher();
+        ASSERT_TRUE(WaitUntil([] { return Dock() != nullptr; }, kStarts));
+        ASSERT_TRUE(::PostMessageW(Dock(), WM_CLOSE, 0, 0));
+        EXPECT_TRUE(LauncherEnds());
+        EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant outlived the launcher";
+        EXPECT_EQ(0, CountWindowsTitled(ZEP_ASSISTANT64_TITLE));
+    }
+}
+
 // A launcher that dies takes its assistant (and with it the 64-bit shell hook) along; the next start works.
 TEST_F(DockTest, AKilledLauncherTakesItsAssistantAlong)
 {
