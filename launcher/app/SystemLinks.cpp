@@ -7,10 +7,10 @@
 
 namespace zep {
 
-void CSystemLinks::Start(HWND dock)
+void CSystemLinks::Start(HWND dock, ULONGLONG machineKeyWritten)
 {
     m_hDock = dock;
-    m_regWatch.Start(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zephra", dock);
+    m_regWatch.Start(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Zephra", dock, machineKeyWritten);
     m_ShellListener.Start(dock);
     m_runningCheck.Start(dock);
     KeyboardHook::Install(dock);

@@ -23,8 +23,9 @@ public:
     void AssistantLookTimerTicked() { m_assistant.LookTimerTicked(); }
 
     // Starts watching and hooking for `dock`, in this order: registry watcher, listener, running-tool check,
-    // keyboard hook, shell hook, session notifications, and the assistant's hook.
-    void Start(HWND dock);
+    // keyboard hook, shell hook, session notifications, and the assistant's hook. `machineKeyWritten`: the
+    // machine key as the dock read it (CLaunchConfig::MachineKeyWritten), so a tool installed since is seen.
+    void Start(HWND dock, ULONGLONG machineKeyWritten);
     // Stops and removes all of it, the workers first (none may post to, or wait for, a window that is going),
     // and closes the assistants. Safe before Start.
     void Stop();

@@ -192,7 +192,7 @@ BOOL CZephra3Dlg::OnInitDialog()
     m_layout.ComposeBar(m_driver.Edge(), 255);
     m_layout.MirrorButtonLayer(m_driver.Edge());
 
-    m_links.Start(m_hWnd);
+    m_links.Start(m_hWnd, m_config.MachineKeyWritten());
 
     m_driver.StartupEnds();
     ::InvalidateRect(nullptr, nullptr, FALSE);

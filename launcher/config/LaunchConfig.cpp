@@ -203,9 +203,14 @@ bool CLaunchConfig::ReadRegistrySettings()
         path[0] = L'\0';
     m_szInstallPath61[0] = L'\0';
 
+    m_nMachineKeyWritten = 0;
     UniqueHkey machine;
     if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMachineKey, 0, KEY_READ, machine.put()) != ERROR_SUCCESS)
         return true;
+    FILETIME written{};
+    if (::RegQueryInfoKeyW(machine.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, &written) == ERROR_SUCCESS)
+        m_nMachineKeyWritten = (static_cast<ULONGLONG>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
     for (int slot = 0; slot < kToolSlots; ++slot)
         ReadPathValue(machine.get(), m_szAppName[slot], m_szInstallPath[slot]);
     ReadPathValue(machine.get(), m_szAppName61, m_szInstallPath61);

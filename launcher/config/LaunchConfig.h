@@ -40,6 +40,9 @@ public:
     const wchar_t* AlternativeInstallPath() const noexcept { return m_szInstallPath61; }
     // The edge "Direction" named at the last read (the right edge before any).
     DockEdge StoredEdge() const noexcept { return m_nDirection; }
+    // When the machine key was last written, as of the last read (FILETIME ticks; zero: missing then), so
+    // that its watch can tell a change made since.
+    ULONGLONG MachineKeyWritten() const noexcept { return m_nMachineKeyWritten; }
 
 private:
     wchar_t m_szAppName[kToolSlots][kNameChars];
@@ -49,6 +52,7 @@ private:
     wchar_t m_szInstallPath[kToolSlots][kPathChars];
     wchar_t m_szInstallPath61[kPathChars];
     DockEdge m_nDirection;
+    ULONGLONG m_nMachineKeyWritten = 0;
 };
 
 // The INI file at `path`, read once, for questions answered as GetPrivateProfileStringW answers them. A file

@@ -33,12 +33,13 @@ ULONGLONG LastWritten(HKEY root, const wchar_t* subKey)
 
 }  // namespace
 
-bool RegistryWatcher::Start(HKEY root, const wchar_t* subKey, HWND target)
+bool RegistryWatcher::Start(HKEY root, const wchar_t* subKey, HWND target, ULONGLONG seenWritten)
 {
     if (Running())
         return false;
     m_hRoot = root;
     m_szSubKey = subKey;
+    m_nSeenWritten = seenWritten;
     return CNotifyingWorker::Start(target);
 }
 
@@ -54,9 +55,13 @@ unsigned RegistryWatcher::WatchReg()
         ERROR_SUCCESS)
         parent.reset();
     const UniqueHandle parentChanged(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    // Whether the key was there at the last look; it is news whenever that changes (the dock read the
-    // registry just before the watch began).
-    bool missing = LastWritten(m_hRoot, m_szSubKey) == 0;
+    // The key as the target knows it: its last-write time when the target last read it, or when it was last
+    // told of a change (zero: missing). Whatever differs from that once the watch is armed is news.
+    ULONGLONG known = m_nSeenWritten == kAsNow ? LastWritten(m_hRoot, m_szSubKey) : m_nSeenWritten;
+    const auto tell = [&] {
+        known = LastWritten(m_hRoot, m_szSubKey);  // before the target reads: a later change differs again
+        Notify(WM_REGISTRY_CHANGED);
+    };
     for (;;) {
         ::OutputDebugStringW(L"Start WatchReg");
         // Armed before the key is opened, so that a key made or deleted in between is not missed.
@@ -70,9 +75,8 @@ unsigned RegistryWatcher::WatchReg()
             // Not there (yet, or any more): a dock installed before its first tool must still see the tools
             // installed later.
             ::OutputDebugStringW(L"RegOpenKeyEx Failed");
-            if (!missing)
-                Notify(WM_REGISTRY_CHANGED);  // deleted since the last look: its tools are gone
-            missing = true;
+            if (known != 0)
+                tell();  // deleted since the target last knew it: its tools are gone
             const HANDLE waits[] = {StopEvent().handle(), parentChanged.get()};
             if (::WaitForMultipleObjects(parentArmed ? 2 : 1, waits, FALSE, parentArmed ? INFINITE : kLookAgainMs) ==
                 WAIT_OBJECT_0)
@@ -80,12 +84,6 @@ unsigned RegistryWatcher::WatchReg()
             continue;
         }
         UniqueHkey key(opened);
-        if (missing) {
-            // The key appeared, with whatever tools were written into it meanwhile.
-            missing = false;
-            Notify(WM_REGISTRY_CHANGED);
-        }
-        const ULONGLONG written = LastWritten(m_hRoot, m_szSubKey);
         const HANDLE created = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
         if (!created)
             return Failed(L"CreateEvent Failed");
@@ -95,19 +93,23 @@ unsigned RegistryWatcher::WatchReg()
                 return Failed(L"Error in RegNotifyChangeKeyValue");
             continue;  // deleted since it was opened: the next look finds it missing
         }
+        // Armed: every later change is signalled. One made before (the key's creation included, or a change
+        // between the target's read and the start of the watch) is told now.
+        if (LastWritten(m_hRoot, m_szSubKey) != known)
+            tell();
         const HANDLE waits[] = {changed.get(), StopEvent().handle(), parentChanged.get()};
         switch (::WaitForMultipleObjects(parentArmed ? 3 : 2, waits, FALSE, INFINITE)) {
         case WAIT_OBJECT_0:
             ::OutputDebugStringW(L"*****Registy Changed*****");
-            Notify(WM_REGISTRY_CHANGED);
+            tell();
             break;
         case WAIT_OBJECT_0 + 1:
             return 0;  // the dock dialog goes
         case WAIT_OBJECT_0 + 2:
             // A key beside it, or the key itself: only a key deleted or made anew is news.
-            if (LastWritten(m_hRoot, m_szSubKey) != written) {
+            if (LastWritten(m_hRoot, m_szSubKey) != known) {
                 ::OutputDebugStringW(L"*****Registy Changed*****");
-                Notify(WM_REGISTRY_CHANGED);
+                tell();
             }
             break;
         default:

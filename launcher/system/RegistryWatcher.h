@@ -20,9 +20,12 @@ public:
     RegistryWatcher() noexcept = default;
     ~RegistryWatcher() { Stop(); }
 
-    // Starts watching `subKey` (a string that outlives the watch) under `root` for `target`. False when the
-    // thread could not be started.
-    bool Start(HKEY root, const wchar_t* subKey, HWND target);
+    // Starts watching `subKey` (a string that outlives the watch) under `root` for `target`. `seenWritten` is
+    // the key's last-write time (FILETIME ticks; zero: the key was missing) when the target last read it: a
+    // change made after that read, before the watch is armed, is reported at once. kAsNow takes the key as it
+    // is when the watch begins. False when the thread could not be started.
+    static constexpr ULONGLONG kAsNow = ~0ULL;
+    bool Start(HKEY root, const wchar_t* subKey, HWND target, ULONGLONG seenWritten = kAsNow);
 
 private:
     unsigned Work() override { return WatchReg(); }
@@ -30,6 +33,7 @@ private:
 
     HKEY m_hRoot = nullptr;
     const wchar_t* m_szSubKey = nullptr;
+    ULONGLONG m_nSeenWritten = kAsNow;
 };
 
 }  // namespace zep
