@@ -32,7 +32,7 @@ done
 tools/bootstrap.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_dock_remote \
-  zep_bench_probe zep_bench_reference zep_test_typist >/dev/null
+  zep_bench_probe zep_bench_reference zep_test_typist package_test >/dev/null
 
 build="$PWD/build/win64"
 wine_run="$build/wine-run.sh"

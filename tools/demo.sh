@@ -161,7 +161,8 @@ done
 tools/bootstrap.sh
 cmake --preset win64 -B "$build" >/dev/null
 # What the demo runs; the test programs are left to the test command.
-cmake --build "$build" -j "$(nproc)" --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_dock_remote
+cmake --build "$build" -j "$(nproc)" --target Zephra3 ZepAssistant64 zep_hook zep_demo_tool zep_dock_remote \
+  package_test
 
 mkdir -p "$demo_dir"
 if [ "$headless" -eq 0 ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
