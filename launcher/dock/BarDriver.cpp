@@ -81,8 +81,9 @@ void BarDriver::StartReveal()
     // ticks after this event anyway.
     StartSlideTimer(RevealSlide(m_edge));
     m_windows.EndStartupHiding();
-    m_windows.ShowBar();
+    // The taskbar button before the show: on the still hidden window it is a change of style alone.
     m_windows.SetTaskbarButton(true);
+    m_windows.ShowBar();
     m_windows.BringToFront();
     m_windows.RepaintSettingsButton();
 }
@@ -100,10 +101,8 @@ void BarDriver::Carry(const DockCommands& commands)
 {
     if (commands.startReveal)
         StartReveal();
-    if (commands.startHide) {
+    if (commands.startHide)
         StartSlideTimer(HideSlide(m_edge));  // first, as for a reveal
-        m_windows.SetTaskbarButton(false);
-    }
 
     switch (commands.panelTimer) {
     case PanelTimerCommand::Start:
@@ -135,8 +134,12 @@ void BarDriver::Carry(const DockCommands& commands)
 
     if (commands.startHide)
         m_windows.EnableButtons(false);
-    if (commands.hideBar)
+    if (commands.hideBar) {
+        // The taskbar button goes with the hidden bar: switched on a shown window, it costs a hide and a show
+        // of the background window right when the slide should start.
         m_windows.HideBar();
+        m_windows.SetTaskbarButton(false);
+    }
     if (commands.killSlideTimer) {
         m_windows.KillSlideTimer(*commands.killSlideTimer);
         m_timedSlide.reset();

@@ -23,8 +23,8 @@ public:
     // Shows (hides) the background window, then the dock dialog.
     virtual void ShowBar() = 0;
     virtual void HideBar() = 0;
-    // Gives the background window a taskbar button, or takes it away; the window is hidden and shown again
-    // around the change.
+    // Gives the background window a taskbar button, or takes it away; a shown window is hidden and shown
+    // again around the change, a hidden one takes it at its next show.
     virtual void SetTaskbarButton(bool taskbarButton) = 0;
     // Puts the background window in front of the foreground window.
     virtual void BringToFront() = 0;

@@ -46,14 +46,17 @@ void CWin32BarWindows::HideBar()
 
 void CWin32BarWindows::SetTaskbarButton(bool taskbarButton)
 {
-    // A shown window's taskbar presence only changes across a hide and show.
+    // A shown window's taskbar presence only changes across a hide and show; a hidden one's at its next show.
     const HWND background = Background();
-    ::ShowWindow(background, SW_HIDE);
+    const bool shown = ::IsWindowVisible(background) != FALSE;
+    if (shown)
+        ::ShowWindow(background, SW_HIDE);
     const LONG_PTR exStyle = ::GetWindowLongPtrW(background, GWL_EXSTYLE);
     const LONG_PTR changed = taskbarButton ? (exStyle & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW
                                            : (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
     ::SetWindowLongPtrW(background, GWL_EXSTYLE, changed);
-    ::ShowWindow(background, SW_SHOWNA);
+    if (shown)
+        ::ShowWindow(background, SW_SHOWNA);
 }
 
 void CWin32BarWindows::BringToFront()

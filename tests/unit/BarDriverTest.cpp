@@ -75,7 +75,7 @@ TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
     driver.StartupBegins();
     driver.StartupEnds();
     ASSERT_TRUE(driver.DockKeyReleased());
-    EXPECT_EQ("startup-over show taskbar+ front repaint-settings", windows.Take());
+    EXPECT_EQ("startup-over taskbar+ show front repaint-settings", windows.Take());
     EXPECT_EQ("timer+1", windows.TakeArmed());
     driver.SlideTimerTicked(RevealSlide(DockEdge::Right));
     EXPECT_EQ("step1", windows.Take());
@@ -86,11 +86,11 @@ TEST(BarDriverTest, RevealAndHideCarryTheirStepsInOrder)
     EXPECT_EQ(Shown, driver.State());
     driver.HoverReported(1003, 0);
     ASSERT_TRUE(driver.DockKeyReleased());
-    EXPECT_EQ("open1003@0 taskbar- card-timer- close-now disable", windows.Take());
+    EXPECT_EQ("open1003@0 card-timer- close-now disable", windows.Take());
     EXPECT_EQ("timer+0", windows.TakeArmed());
     windows.steps = {kFinal};
     driver.SlideTimerTicked(HideSlide(DockEdge::Right));
-    EXPECT_EQ("step0 hide timer-0", windows.Take());
+    EXPECT_EQ("step0 hide taskbar- timer-0", windows.Take());
     EXPECT_EQ(Hidden, driver.State());
 }
 
@@ -108,12 +108,12 @@ TEST(BarDriverTest, RevealAndHideStartTheirTimersFirst)
     BarDriver driver(windows, DockEdge::Left);
     driver.StartupEnds();
     driver.DockKeyReleased();
-    EXPECT_EQ("timer startup-over show taskbar+ front repaint-settings", windows.Take());
+    EXPECT_EQ("timer startup-over taskbar+ show front repaint-settings", windows.Take());
     windows.steps = {kFinal};
     driver.SlideTimerTicked(RevealSlide(DockEdge::Left));
     windows.Take();
     driver.DockKeyReleased();
-    EXPECT_EQ("timer taskbar- disable", windows.Take());
+    EXPECT_EQ("timer disable", windows.Take());
     EXPECT_EQ("timer+11timer+10", windows.TakeArmed());
 }
 
@@ -127,8 +127,8 @@ TEST(BarDriverTest, EventsOfAShownBar)
         std::string armed = "";
     };
     const Case cases[] = {
-        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HideButton(); }, "taskbar- disable", "timer+0"},
-        {DockEdge::Top, [](BarDriver& d, RecordingWindows&) { d.DockKeyReleased(); }, "taskbar- disable", "timer+20"},
+        {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HideButton(); }, "disable", "timer+0"},
+        {DockEdge::Top, [](BarDriver& d, RecordingWindows&) { d.DockKeyReleased(); }, "disable", "timer+20"},
         {DockEdge::Bottom, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1010, 0); }, "open1010@3"},
         {DockEdge::Right, [](BarDriver& d, RecordingWindows&) { d.HoverReported(1003, 0), d.HoverReported(1004, 0); },
          "open1003@0 card-timer- retarget1004"},
