@@ -37,12 +37,14 @@ BarScale ChooseBarScale(int monitorDpi, DockEdge edge, int screenWidth, int scre
     return choice;
 }
 
-std::wstring DescribeReducedScale(const BarScale& choice, DockEdge edge)
+std::wstring DescribeChosenScale(const BarScale& choice, DockEdge edge)
 {
-    return L"Display scale " + std::to_wstring(choice.monitor.Percent()) + L" %: the dock dialog (" +
-           std::to_wstring(DockDialogLength(choice.monitor)) + L" pixels) does not fit the " +
-           std::to_wstring(choice.screenLength) + L" pixels along the " + EdgeName(edge) +
-           L" edge; the bar is drawn at " + std::to_wstring(choice.scale.Percent()) + L" %";
+    std::wstring text = L"Zephra scale " + std::to_wstring(choice.scale.Percent()) + L"% fits the screen";
+    if (choice.Reduced())
+        text += L" (" + std::to_wstring(choice.monitor.Percent()) + L"% needs " +
+                std::to_wstring(DockDialogLength(choice.monitor)) + L" of the " +
+                std::to_wstring(choice.screenLength) + L" pixels along the " + EdgeName(edge) + L" edge)";
+    return text;
 }
 
 }  // namespace zep

@@ -23,9 +23,9 @@ struct BarScale {
 // all lie on the dock dialog and so stay on the screen.
 BarScale ChooseBarScale(int monitorDpi, DockEdge edge, int screenWidth, int screenHeight) noexcept;
 
-// The debug string written when the bar takes a smaller scale than its monitor's, e.g. "Display scale
-// 150 %: the dock dialog (900 pixels) does not fit the 768 pixels along the right edge; the bar is drawn at
-// 125 %".
-std::wstring DescribeReducedScale(const BarScale& choice, DockEdge edge);
+// The debug string written whenever the bar takes its scale: "Zephra scale 150% fits the screen", and when
+// the monitor's scale was too large, why: "Zephra scale 125% fits the screen (150% needs 900 of the 768
+// pixels along the right edge)".
+std::wstring DescribeChosenScale(const BarScale& choice, DockEdge edge);
 
 }  // namespace zep
