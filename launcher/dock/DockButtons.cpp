@@ -24,7 +24,7 @@ void CDockButtons::LayOut(const LayoutPlan& plan)
 {
     for (int n = 0; n < kDockButtons; ++n) {
         if (m_buttons[n])
-            m_buttons[n]->LoadButtonImage(static_cast<UINT>(plan.pictureId[n]));
+            m_buttons[n]->LoadButtonImage(static_cast<UINT>(plan.pictureId[n]), plan.scale);
     }
     for (int n = 0; n < kDockButtons; ++n) {
         const HWND button = m_buttons[n] ? m_buttons[n]->GetSafeHwnd() : nullptr;

@@ -41,11 +41,11 @@ bool CPngDialog::Create(UINT templateId, HWND parent)
     return CDialog::Create(templateId, parent);
 }
 
-bool CPngDialog::LoadPicture(UINT id)
+bool CPngDialog::LoadPicture(UINT id, DisplayScale scale)
 {
     ReleaseComposition();
     m_pPicture.reset();
-    m_pPicture = SkinImage::LoadPngResource(id);
+    m_pPicture = SkinImage::LoadPngResource(id, scale);
     if (!m_pPicture)
         return false;
     m_sizeComposition = SizeOf(m_pPicture.get());
@@ -63,9 +63,25 @@ void CPngDialog::LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4],
             m_pBackgrounds[slot].reset();
         }
     }
-    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0]);
-    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)]);
+    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0], m_scale);
+    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)], m_scale);
     m_bBackgroundsTaken = true;
+}
+
+void CPngDialog::SetPictureScale(DisplayScale scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    for (std::unique_ptr<PremultipliedPicture>& background : m_pBackgrounds)
+        background.reset();
+    if (!m_bBackgroundsTaken)
+        return;
+    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0], m_scale);
+    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)], m_scale);
+    // The control dialog is sized from the composition size before the bar is composed again.
+    if (!m_pPicture)
+        m_sizeComposition = IsVertical(m_nStateEdge) ? m_sizeVertical : m_sizeHorizontal;
 }
 
 const PremultipliedPicture* CPngDialog::BackgroundAt(int slot)
@@ -73,7 +89,7 @@ const PremultipliedPicture* CPngDialog::BackgroundAt(int slot)
     if (slot < 0 || slot >= kBackgroundSlots || !m_bBackgroundsTaken)
         return nullptr;
     if (!m_pBackgrounds[slot])
-        m_pBackgrounds[slot] = PremultipliedPicture::LoadPngResource(m_nBackgroundIds[slot]);
+        m_pBackgrounds[slot] = PremultipliedPicture::LoadPngResource(m_nBackgroundIds[slot], m_scale);
     return m_pBackgrounds[slot].get();
 }
 
@@ -150,7 +166,7 @@ bool CPngDialog::UpdateEdgeBackground(DockEdge edge, int first, int second, int 
     const PremultipliedPicture* sources[kBarBandCount];
     for (int group = 0; group < kBarBandCount; ++group)
         sources[group] = BackgroundAt(BarBackgroundIndex(edge, counts[group]));
-    Compose(alpha, [&](LayeredSurface& surface) { CopyBarBackground(surface, edge, sources); });
+    Compose(alpha, [&](LayeredSurface& surface) { CopyBarBackground(surface, edge, m_scale, sources); });
     return true;
 }
 
