@@ -27,7 +27,7 @@ CZephra3Dlg::CZephra3Dlg()
     : m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED))),
       m_nTaskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")),
-      m_layout(*this, m_buttons),
+      m_layout(*this, m_buttons, m_screen),
       m_windows(*this, m_buttons, m_layout, m_card, m_config, m_screen),
       m_driver(m_windows, DockEdge::Right),
       m_keeper(m_driver, m_windows, *this, m_screen, [this] { m_settings.Centre(m_screen.Width(), m_screen.Height()); })
@@ -157,6 +157,8 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     ::SetWindowTextW(background, ZEP_BAR_WINDOW_TITLE);
     ::SetWindowTextW(m_hWnd, ZEP_DOCK_WINDOW_TITLE);
 
+    // The screen first: its DPI and size decide the scale everything below is laid out at.
+    m_screen.Read();
     m_config.ReadLaunchInfo();
     m_layout.DetectTools(m_config);
     const DockEdge edge = m_config.StoredEdge();
@@ -169,7 +171,6 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     if (base == -1)
         return -1;
 
-    m_screen.Read();
     m_buttons.Create(m_hWnd);
     m_layout.LayoutButtons(edge, m_config);
     const CoordinatePair parked = m_screen.Parked(edge);
