@@ -253,7 +253,7 @@ void CZephra3Dlg::OnButtonClicked(DockButton button)
 
 void CZephra3Dlg::OpenSettingDialog()
 {
-    if (!m_settings.Open(m_hWnd, &ShowHelp))
+    if (!m_settings.Open(m_hWnd, &ShowHelp, m_layout.ScaleOf(m_driver.Edge())))
         return;
     m_driver.SettingsOpened();
     // The buttons rest until the panel gives them back when it closes.

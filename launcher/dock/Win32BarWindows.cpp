@@ -119,7 +119,7 @@ void CWin32BarWindows::KillCardTimer()
 
 bool CWin32BarWindows::OpenCard(DockButton button, DockEdge edge)
 {
-    return m_card.Open(button, edge);
+    return m_card.Open(button, edge, m_layout.ScaleOf(edge));
 }
 
 void CWin32BarWindows::RetargetCard(DockButton button, DockEdge edge)

@@ -17,9 +17,9 @@ namespace zep {
 
 class CSettingsPanel {
 public:
-    // Opens the panel in the middle of the primary screen for `owner` (the dock dialog), with `help` for F1.
-    // False when one is open already or it could not be created.
-    bool Open(HWND owner, std::function<void()> help);
+    // Opens the panel at `scale` in the middle of the primary screen for `owner` (the dock dialog), with
+    // `help` for F1. False when one is open already or it could not be created.
+    bool Open(HWND owner, std::function<void()> help, DisplayScale scale = DisplayScale());
     // Fades the open panel out and destroys it. False when none was open.
     bool Close();
     // Puts an open panel in the middle of a screen of `width` x `height`.
@@ -27,6 +27,7 @@ public:
 
 private:
     std::unique_ptr<CSettingDlg> m_pSettingDlg;
+    DisplayScale m_scale;  // of the open panel
 };
 
 }  // namespace zep
