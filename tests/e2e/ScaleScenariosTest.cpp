@@ -65,6 +65,7 @@ struct ScaleCase {
     std::string said[4];      // the chosen scale's debug string on each edge
     ButtonPlaces rightButtons;
     Box shownRight;
+    Box cardRight;  // the card of slot 3 beside the shown bar
 };
 std::ostream& operator<<(std::ostream& out, const ScaleCase& row) { return out << row.name; }
 
@@ -85,6 +86,10 @@ TEST_P(ScaledDock, ParksOnEveryEdgeAndRevealsItsScaledButtons)
         if (edge == 0) {
             EXPECT_TRUE(ButtonsAt(c.rightButtons));
             EXPECT_TRUE(Reveal(c.shownRight));
+            PointAtButton(1003);
+            EXPECT_TRUE(WaitUntil([&] { return PanelCard() && PlaceOf(PanelCard()) == c.cardRight; }))
+                << "card at " << (PanelCard() ? PlaceOf(PanelCard()) : Box{}) << ", want " << c.cardRight;
+            PointAway();
         }
         // A launcher closed before its assistant's window exists cannot close the assistant.
         EXPECT_TRUE(WaitUntil([] { return Assistant() != nullptr; })) << "no assistant";
@@ -107,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {1003, {66, 439, 60, 60}}, {1004, {66, 371, 60, 60}}, {1005, {66, 304, 60, 60}},
                    {1006, {66, 161, 60, 60}}, {1007, {66, 94, 60, 60}}, {1010, {66, 26, 60, 60}},
                    {1011, {103, 259, 34, 34}}, {1012, {56, 259, 34, 34}}},
-                  {1767, -110, 166, 1300}},
+                  {1767, -110, 166, 1300},
+                  {1439, 325, 281, 430}},
         ScaleCase{"dpi144",
                   144,
                   {{1920, -240, 200, 1560}, {-200, -240, 200, 1560}, {180, -200, 1560, 200}, {180, 1080, 1560, 200}},
@@ -118,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {1003, {80, 526, 72, 72}}, {1004, {80, 445, 72, 72}}, {1005, {80, 364, 72, 72}},
                    {1006, {80, 193, 72, 72}}, {1007, {80, 112, 72, 72}}, {1010, {80, 31, 72, 72}},
                    {1011, {123, 310, 41, 41}}, {1012, {68, 310, 41, 41}}},
-                  {1737, -240, 200, 1560}},
+                  {1737, -240, 200, 1560},
+                  {1343, 282, 338, 516}},
         ScaleCase{"dpi192",
                   192,
                   {{1920, -370, 233, 1820}, {-233, -370, 233, 1820}, {-80, -266, 2080, 266}, {-80, 1080, 2080, 266}},
@@ -130,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {1003, {93, 615, 84, 84}}, {1004, {93, 520, 84, 84}}, {1005, {93, 426, 84, 84}},
                    {1006, {93, 226, 84, 84}}, {1007, {93, 132, 84, 84}}, {1010, {93, 37, 84, 84}},
                    {1011, {144, 363, 47, 47}}, {1012, {79, 363, 47, 47}}},
-                  {1706, -370, 233, 1820}}),
+                  {1706, -370, 233, 1820},
+                  {1246, 239, 394, 602}}),
     RowName());
 
 // 150 % on a 1366 x 768 notebook screen: along the right edge the dock dialog is drawn at 125 % (750 of 768
