@@ -95,6 +95,11 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_QUERY_TIMING:
         *result = TimingProbe::Query(wParam, lParam);
         return true;
+    case WM_DPICHANGED:
+        // The monitor's scale changed: the bar is built again in code at the new scale; the suggested
+        // rectangle is not taken (the dock dialog is sized by its background window's picture).
+        OnSystemChange(true, false, true);
+        return true;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
         Default();
@@ -268,11 +273,21 @@ void CZephra3Dlg::CloseSettingDialog()
     m_buttons.Enable(true);
 }
 
-void CZephra3Dlg::OnSystemChange(bool placeAgain, bool hookAgain)
+void CZephra3Dlg::OnSystemChange(bool placeAgain, bool hookAgain, bool rebuild)
 {
     if (placeAgain) {
         m_keeper.UpdateScreenGeometry();
-        m_layout.MirrorButtonLayer(m_driver.Edge());
+        const DockEdge edge = m_driver.Edge();
+        const CPngDialog* background = Background();
+        // A sliding bar (or one changing edges) keeps its pictures until it rests; the next change finds it so.
+        if (background && m_driver.State() != Moving &&
+            (rebuild || m_layout.ScaleOf(edge) != background->PictureScale())) {
+            m_driver.CloseCardAtOnce();
+            m_windows.TakeEdge(edge, m_driver.State() == Shown);
+            // TakeEdge parks the pair; a shown bar goes back to its shown place.
+            m_keeper.UpdateScreenGeometry();
+        }
+        m_layout.MirrorButtonLayer(edge);
     }
     if (hookAgain)
         KeyboardHook::Install(m_hWnd);

@@ -9,6 +9,7 @@
 #include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/LayeredSurface.h"
 #include "launcher/skin/SkinComposition.h"
+#include "launcher/system/MonitorDpi.h"
 #include "launcher/system/WindowsVersion.h"
 
 namespace zep {
@@ -181,6 +182,7 @@ void CPngDialog::Repaint()
 BOOL CPngDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    KeepDialogLayoutAtDpiChange(m_hWnd);
 
     // Composed invisibly: the owner fades or slides the window in. The bar background gets its real size
     // from the start, so its control dialog is never laid over a grey box of the template's size.
@@ -262,6 +264,11 @@ bool CPngDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     case WM_HELP:
         RequestHelp();
         *result = TRUE;
+        return true;
+    case WM_DPICHANGED:
+        // The suggested rectangle is not taken: the window's size is its composition's, and its owner
+        // composes it again at the new scale.
+        *result = 0;
         return true;
     default:
         return CDialog::OnWndMsg(message, wParam, lParam, result);

@@ -22,7 +22,21 @@ GetDpiForMonitorFn MonitorDpiFunction()
     return function;
 }
 
+// SetDialogDpiChangeBehavior and its DDC_DISABLE_ALL, which also turns off the resizing and the control
+// relayout.
+constexpr int kDialogDpiChangeDisableAll = 1;
+using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
+
 }  // namespace
+
+void KeepDialogLayoutAtDpiChange(HWND dialog)
+{
+    // Bound at run time: user32 has it from Windows 10 1703 on.
+    static const SetDialogDpiChangeBehaviorFn setBehaviour = reinterpret_cast<SetDialogDpiChangeBehaviorFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (setBehaviour && dialog)
+        setBehaviour(dialog, kDialogDpiChangeDisableAll, kDialogDpiChangeDisableAll);
+}
 
 int PrimaryMonitorDpi()
 {
