@@ -58,6 +58,12 @@ private:
     HANDLE m_previous = nullptr;
 };
 
+// Every tool on the right edge at 150 %.
+const ButtonPlaces kAllToolsRight150 = {
+    {1000, {80, 799, 72, 72}}, {1001, {80, 718, 72, 72}}, {1002, {80, 637, 72, 72}}, {1003, {80, 526, 72, 72}},
+    {1004, {80, 445, 72, 72}}, {1005, {80, 364, 72, 72}}, {1006, {80, 193, 72, 72}}, {1007, {80, 112, 72, 72}},
+    {1010, {80, 31, 72, 72}},  {1011, {123, 310, 41, 41}}, {1012, {68, 310, 41, 41}}};
+
 struct ScaleCase {
     const char* name;
     DWORD dpi;
@@ -120,10 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{1920, 83, 200, 900}, {-200, 83, 200, 900}, {503, -200, 900, 200}, {503, 1080, 900, 200}},
                   {"Zephra scale 150% fits the screen", "Zephra scale 150% fits the screen",
                    "Zephra scale 150% fits the screen", "Zephra scale 150% fits the screen"},
-                  {{1000, {80, 799, 72, 72}}, {1001, {80, 718, 72, 72}}, {1002, {80, 637, 72, 72}},
-                   {1003, {80, 526, 72, 72}}, {1004, {80, 445, 72, 72}}, {1005, {80, 364, 72, 72}},
-                   {1006, {80, 193, 72, 72}}, {1007, {80, 112, 72, 72}}, {1010, {80, 31, 72, 72}},
-                   {1011, {123, 310, 41, 41}}, {1012, {68, 310, 41, 41}}},
+                  kAllToolsRight150,
                   {1737, -240, 200, 1560},
                   {1343, 282, 338, 516}},
         ScaleCase{"dpi192",
@@ -140,6 +143,31 @@ INSTANTIATE_TEST_SUITE_P(
                   {1706, -370, 233, 1820},
                   {1246, 239, 394, 602}}),
     RowName());
+
+// A scale change builds the bar again where it is: a shown bar stays shown at its place with its buttons, a
+// hidden one stays parked out of sight.
+class ScaleChange : public DockTest {};
+
+TEST_F(ScaleChange, RebuildKeepsTheBarShownOrHidden)
+{
+    const ScopedLogPixels dpi(144);
+    const PhysicalPixels physical;
+    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(Reveal({1737, -240, 200, 1560}));
+    SendToDock(WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+    EXPECT_TRUE(WindowAt(kBarTitle, {1737, -240, 200, 1560}));
+    EXPECT_TRUE(WindowAt(kDockTitle, {1737, 83, 200, 900}));
+    EXPECT_TRUE(PairVisible(true));
+    EXPECT_TRUE(ButtonsAt(kAllToolsRight150));
+
+    PressDockKey();
+    ASSERT_TRUE(WindowAt(kBarTitle, {1920, -240, 200, 1560}));
+    ASSERT_TRUE(DockIdle());
+    SendToDock(WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+    EXPECT_TRUE(WindowAt(kBarTitle, {1920, -240, 200, 1560}));
+    EXPECT_TRUE(PairVisible(false));
+    EXPECT_TRUE(ButtonsAt(kAllToolsRight150));
+}
 
 // 150 % on a 1366 x 768 notebook screen: along the right edge the dock dialog is drawn at 125 % (750 of 768
 // pixels), and every button of the revealed bar lies on the screen.
