@@ -177,6 +177,7 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
         return -1;
 
     m_buttons.Create(m_hWnd);
+    m_buttons.SetNames(m_config);
     m_layout.LayoutButtons(edge, m_config);
     const CoordinatePair parked = m_screen.Parked(edge);
     ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
