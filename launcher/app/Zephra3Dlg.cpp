@@ -287,6 +287,11 @@ void CZephra3Dlg::OnSystemChange(bool placeAgain, bool hookAgain, bool rebuild)
             m_windows.TakeEdge(edge, m_driver.State() == Shown);
             // TakeEdge parks the pair; a shown bar goes back to its shown place.
             m_keeper.UpdateScreenGeometry();
+            // An open settings panel follows; one that cannot be opened again counts as closed.
+            if (!m_settings.Rescale(m_hWnd, &ShowHelp, m_layout.ScaleOf(edge))) {
+                m_driver.SettingsClosed();
+                m_buttons.Enable(true);
+            }
         }
         m_layout.MirrorButtonLayer(edge);
     }

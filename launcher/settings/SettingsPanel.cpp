@@ -35,6 +35,14 @@ bool CSettingsPanel::Close()
     return true;
 }
 
+bool CSettingsPanel::Rescale(HWND owner, std::function<void()> help, DisplayScale scale)
+{
+    if (!m_pSettingDlg || scale == m_scale)
+        return true;
+    Close();
+    return Open(owner, std::move(help), scale);
+}
+
 void CSettingsPanel::Centre(int width, int height)
 {
     if (m_pSettingDlg)
