@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The demo: the dock with a demo installation under Wine.
 #
-#   tools/demo.sh [--tools "ZepBright ZepAir ..."] [--edge N] [--shots DIR] [--close] [--headless]
+#   tools/demo.sh [--tools "ZepBright ZepAir ..."] [--edge N] [--dpi D] [--shots DIR] [--close] [--headless]
 #                 [--build DIR]
 #       installs what is missing (tools/bootstrap.sh), builds the win64 preset (in build/win64, or DIR),
 #       lays out the demo installation (tools/demo/install.sh: the dock from the test package, stand-in
@@ -12,7 +12,8 @@
 #       bar's translucency shows), and the demo saves screenshots to DIR (default build/demo-shots): the
 #       parked bar, the revealed bar, the card of the first tool button and the paired card of the
 #       combined button (when both of its tools are installed).
-#       The dock keeps running afterwards unless --close is given.
+#       --dpi gives the prefix a display scale (96 = 100 %, 144 = 150 %; default 96) for the launcher to
+#       draw at. The dock keeps running afterwards unless --close is given.
 #   tools/demo.sh key [--build DIR]     presses the dock key (scan code 0x78, extended) in the running demo
 #   tools/demo.sh click ID [--build DIR]  clicks dock button ID (1000-1012) of the running demo
 #   tools/demo.sh shot F [--build DIR]  saves a screenshot of the demo's display to F
@@ -38,7 +39,7 @@ wine=/usr/lib/wine/wine64
 launcher_win='C:\Program Files\Zephra\Zephra3\Zephra3.exe'
 
 usage() {
-  sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//' >&2
+  sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//' >&2
   exit 2
 }
 
@@ -144,6 +145,7 @@ esac
 
 tools=ALL
 edge=0
+dpi=96
 shots="$repo/build/demo-shots"
 close=0
 headless=0
@@ -151,6 +153,7 @@ while [ $# -gt 0 ]; do
   case "$1" in
   --tools) tools="$2"; shift 2 ;;
   --edge) edge="$2"; shift 2 ;;
+  --dpi) dpi="$2"; shift 2 ;;
   --shots) shots="$(cd "$caller" && mkdir -p "$2" && cd "$2" && pwd)"; shift 2 ;;
   --close) close=1; shift ;;
   --headless) headless=1; shift ;;
@@ -158,6 +161,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
+[[ "$dpi" =~ ^[0-9]+$ ]] || usage
 tools/bootstrap.sh
 cmake --preset win64 -B "$build" >/dev/null
 # What the demo runs; the test programs are left to the test command.
@@ -197,6 +201,9 @@ else
   "$wine" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f </dev/null >/dev/null 2>&1 || true
   "$wine" reg delete 'HKCU\Software\Wine\X11 Driver' /v Decorated /f </dev/null >/dev/null 2>&1 || true
 fi
+
+# Wine reads the system DPI when a process starts: the launcher started below draws at this one.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
 
 log="$demo_dir/launcher.log"
 WINEDEBUG=-all,warn+seh nohup "$wine" "$launcher_win" </dev/null >"$log" 2>&1 &

@@ -27,7 +27,7 @@ CZephra3Dlg::CZephra3Dlg()
     : m_hIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               0, 0, LR_DEFAULTSIZE | LR_SHARED))),
       m_nTaskbarCreated(::RegisterWindowMessageW(L"TaskbarCreated")),
-      m_layout(*this, m_buttons),
+      m_layout(*this, m_buttons, m_screen),
       m_windows(*this, m_buttons, m_layout, m_card, m_config, m_screen),
       m_driver(m_windows, DockEdge::Right),
       m_keeper(m_driver, m_windows, *this, m_screen, [this] { m_settings.Centre(m_screen.Width(), m_screen.Height()); })
@@ -95,6 +95,11 @@ bool CZephra3Dlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_QUERY_TIMING:
         *result = TimingProbe::Query(wParam, lParam);
         return true;
+    case WM_DPICHANGED:
+        // The monitor's scale changed: the bar is built again in code at the new scale; the suggested
+        // rectangle is not taken (the dock dialog is sized by its background window's picture).
+        OnSystemChange(true, false, true);
+        return true;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
         Default();
@@ -157,6 +162,8 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     ::SetWindowTextW(background, ZEP_BAR_WINDOW_TITLE);
     ::SetWindowTextW(m_hWnd, ZEP_DOCK_WINDOW_TITLE);
 
+    // The screen first: its DPI and size decide the scale everything below is laid out at.
+    m_screen.Read();
     m_config.ReadLaunchInfo();
     m_layout.DetectTools(m_config);
     const DockEdge edge = m_config.StoredEdge();
@@ -169,8 +176,8 @@ LRESULT CZephra3Dlg::OnCreate(UINT message, WPARAM wParam, LPARAM lParam)
     if (base == -1)
         return -1;
 
-    m_screen.Read();
     m_buttons.Create(m_hWnd);
+    m_buttons.SetNames(m_config);
     m_layout.LayoutButtons(edge, m_config);
     const CoordinatePair parked = m_screen.Parked(edge);
     ::SetWindowPos(background, m_hWnd, parked.x, parked.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
@@ -252,7 +259,7 @@ void CZephra3Dlg::OnButtonClicked(DockButton button)
 
 void CZephra3Dlg::OpenSettingDialog()
 {
-    if (!m_settings.Open(m_hWnd, &ShowHelp))
+    if (!m_settings.Open(m_hWnd, &ShowHelp, m_layout.ScaleOf(m_driver.Edge())))
         return;
     m_driver.SettingsOpened();
     // The buttons rest until the panel gives them back when it closes.
@@ -267,11 +274,26 @@ void CZephra3Dlg::CloseSettingDialog()
     m_buttons.Enable(true);
 }
 
-void CZephra3Dlg::OnSystemChange(bool placeAgain, bool hookAgain)
+void CZephra3Dlg::OnSystemChange(bool placeAgain, bool hookAgain, bool rebuild)
 {
     if (placeAgain) {
         m_keeper.UpdateScreenGeometry();
-        m_layout.MirrorButtonLayer(m_driver.Edge());
+        const DockEdge edge = m_driver.Edge();
+        const CPngDialog* background = Background();
+        // A sliding bar (or one changing edges) keeps its pictures until it rests; the next change finds it so.
+        if (background && m_driver.State() != Moving &&
+            (rebuild || m_layout.ScaleOf(edge) != background->PictureScale())) {
+            m_driver.CloseCardAtOnce();
+            m_windows.TakeEdge(edge, m_driver.State() == Shown);
+            // TakeEdge parks the pair; a shown bar goes back to its shown place.
+            m_keeper.UpdateScreenGeometry();
+            // An open settings panel follows; one that cannot be opened again counts as closed.
+            if (!m_settings.Rescale(m_hWnd, &ShowHelp, m_layout.ScaleOf(edge))) {
+                m_driver.SettingsClosed();
+                m_buttons.Enable(true);
+            }
+        }
+        m_layout.MirrorButtonLayer(edge);
     }
     if (hookAgain)
         KeyboardHook::Install(m_hWnd);

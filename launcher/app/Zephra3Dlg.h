@@ -55,9 +55,10 @@ private:
     void OpenSettingDialog();
     void CloseSettingDialog();
     // The screen or the session around the bar changed: with `placeAgain` the screen is read anew and the
-    // bar (and its mirror) put where they belong now; with `hookAgain` the keyboard hook is installed
-    // afresh (the system drops it on some of these changes).
-    void OnSystemChange(bool placeAgain, bool hookAgain);
+    // bar (and its mirror) put where they belong now, built again on its edge at the screen's scale when
+    // that is another than the bar's or `rebuild` asks for it; with `hookAgain` the keyboard hook is
+    // installed afresh (the system drops it on some of these changes).
+    void OnSystemChange(bool placeAgain, bool hookAgain, bool rebuild = false);
 
     HICON m_hIcon;
     // The shell's "TaskbarCreated" broadcast: the shell restarted and the bar is placed again.

@@ -5,14 +5,17 @@
 namespace zep {
 
 CoordinatePair BarPositionAgainstEdge(DockEdge edge, const WorkArea& bounds, int inside, int screenWidth,
-                                      int screenHeight) noexcept
+                                      int screenHeight, DisplayScale scale) noexcept
 {
-    const int outside = kVerticalBarWidth - inside;
-    const int alongVertical = (screenHeight - kVerticalBarHeight) / 2;
-    const int alongHorizontal = (screenWidth - kVerticalBarHeight) / 2;
+    const int thickness = scale.Px(kVerticalBarWidth);
+    const int length = scale.Px(kVerticalBarHeight);
+    const int insideThickness = scale.Px(inside);
+    const int outside = thickness - insideThickness;
+    const int alongVertical = (screenHeight - length) / 2;
+    const int alongHorizontal = (screenWidth - length) / 2;
     switch (edge) {
     case DockEdge::Right:
-        return {bounds.right - inside, alongVertical};
+        return {bounds.right - insideThickness, alongVertical};
     case DockEdge::Left:
         return {bounds.left - outside, alongVertical};
     case DockEdge::Top:
@@ -20,13 +23,13 @@ CoordinatePair BarPositionAgainstEdge(DockEdge edge, const WorkArea& bounds, int
     case DockEdge::Bottom:
         break;
     }
-    return {alongHorizontal, bounds.bottom - inside};
+    return {alongHorizontal, bounds.bottom - insideThickness};
 }
 
-CoordinatePair ParkedBarPosition(DockEdge edge, int screenWidth, int screenHeight) noexcept
+CoordinatePair ParkedBarPosition(DockEdge edge, int screenWidth, int screenHeight, DisplayScale scale) noexcept
 {
     const WorkArea screen = {0, 0, screenWidth, screenHeight};
-    return BarPositionAgainstEdge(edge, screen, 0, screenWidth, screenHeight);
+    return BarPositionAgainstEdge(edge, screen, 0, screenWidth, screenHeight, scale);
 }
 
 }  // namespace zep

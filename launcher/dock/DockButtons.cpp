@@ -1,5 +1,7 @@
 #include "launcher/dock/DockButtons.h"
 
+#include "launcher/config/LaunchConfig.h"
+#include "launcher/dock/ButtonNames.h"
 #include "launcher/tools/RunningToolTable.h"
 
 namespace zep {
@@ -24,7 +26,7 @@ void CDockButtons::LayOut(const LayoutPlan& plan)
 {
     for (int n = 0; n < kDockButtons; ++n) {
         if (m_buttons[n])
-            m_buttons[n]->LoadButtonImage(static_cast<UINT>(plan.pictureId[n]));
+            m_buttons[n]->LoadButtonImage(static_cast<UINT>(plan.pictureId[n]), plan.scale);
     }
     for (int n = 0; n < kDockButtons; ++n) {
         const HWND button = m_buttons[n] ? m_buttons[n]->GetSafeHwnd() : nullptr;
@@ -35,6 +37,17 @@ void CDockButtons::LayOut(const LayoutPlan& plan)
             ::SetWindowPos(button, HWND_TOP, step.x, step.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
         else
             ::ShowWindow(button, SW_HIDE);
+    }
+}
+
+void CDockButtons::SetNames(const CLaunchConfig& config)
+{
+    const wchar_t* toolNames[kToolSlots];
+    for (int slot = 0; slot < kToolSlots; ++slot)
+        toolNames[slot] = config.AppName(slot);
+    for (int n = 0; n < kDockButtons; ++n) {
+        if (m_buttons[n])
+            ::SetWindowTextW(*m_buttons[n], AccessibleButtonName(DockButtonAt(n), toolNames).c_str());
     }
 }
 

@@ -16,6 +16,8 @@
 
 namespace zep {
 
+class CLaunchConfig;
+
 class CDockButtons {
 public:
     CDockButtons() noexcept = default;
@@ -31,6 +33,9 @@ public:
     // kept) or is hidden.
     void LayOut(const LayoutPlan& plan);
 
+    // Gives every button its accessible name (its window text, which the owner-drawn buttons never draw)
+    // from the tool names of `config`.
+    void SetNames(const CLaunchConfig& config);
     // EnableWindow on all 13, in identifier order.
     void Enable(bool enable);
 

@@ -1,28 +1,35 @@
 #include "launcher/dock/DockGeometry.h"
 
+#include "launcher/skin/SkinCatalogue.h"
+
 namespace zep {
 
-ForegroundOffsets ForegroundOffsetsFor(DockEdge edge) noexcept
+ForegroundOffsets ForegroundOffsetsFor(DockEdge edge, DisplayScale scale) noexcept
 {
+    const int inset = scale.Px(kForegroundInset);
+    const int shrink = scale.Px(kVerticalBarHeight) - DockDialogLength(scale);
     if (IsVertical(edge))
-        return ForegroundOffsets{0, kForegroundInset, 0, -kForegroundShrink};
-    return ForegroundOffsets{kForegroundInset, 0, -kForegroundShrink, 0};
+        return ForegroundOffsets{0, inset, 0, -shrink};
+    return ForegroundOffsets{inset, 0, -shrink, 0};
 }
 
-CoordinatePair ToDockDialogPoint(DockEdge edge, CoordinatePair backgroundPoint) noexcept
+CoordinatePair ToDockDialogPoint(DockEdge edge, CoordinatePair backgroundPoint, DisplayScale scale) noexcept
 {
+    const int inset = scale.Px(kForegroundInset);
+    const CoordinatePair scaled{scale.Px(backgroundPoint.x), scale.Px(backgroundPoint.y)};
     if (IsVertical(edge))
-        return CoordinatePair{backgroundPoint.x, backgroundPoint.y - kForegroundInset};
-    return CoordinatePair{backgroundPoint.x - kForegroundInset, backgroundPoint.y};
+        return CoordinatePair{scaled.x, scaled.y - inset};
+    return CoordinatePair{scaled.x - inset, scaled.y};
 }
 
-WorkArea MirrorDestination(DockEdge edge, int width, int height) noexcept
+WorkArea MirrorDestination(DockEdge edge, int width, int height, DisplayScale scale) noexcept
 {
     // The dock dialog's far end lies 225 pixels before the bar's end (a 1040-pixel bar: 215 + 600 = 815).
-    constexpr int kFarEnd = 225;
+    const int inset = scale.Px(kForegroundInset);
+    const int farEnd = scale.Span(kForegroundEnd, kVerticalBarHeight);
     if (IsVertical(edge))
-        return WorkArea{0, kForegroundInset, width, height - kFarEnd};
-    return WorkArea{kForegroundInset, 0, width - kFarEnd, height};
+        return WorkArea{0, inset, width, height - farEnd};
+    return WorkArea{inset, 0, width - farEnd, height};
 }
 
 }  // namespace zep

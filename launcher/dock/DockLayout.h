@@ -2,7 +2,8 @@
 
 // The layout of the bar: which tools are present, the bar background composed for them, how the dock
 // dialog sits on its background window, where the 13 buttons go on each edge, and the mirror of the button
-// layer. It rebuilds the bar when the installed tools change.
+// layer, all at the scale the screen gives the bar on its edge. It rebuilds the bar when the installed
+// tools change.
 // Thread: user-interface thread only.
 
 #include <windows.h>
@@ -17,11 +18,13 @@ namespace zep {
 class CCtrlDialog;
 class CDockButtons;
 class CLaunchConfig;
+class CScreenPlacement;
 
 class CDockLayout {
 public:
-    // The dock dialog `bar` (with its background window) and its buttons; both outlive this object.
-    CDockLayout(CCtrlDialog& bar, CDockButtons& buttons) noexcept;
+    // The dock dialog `bar` (with its background window), its buttons and the screen whose scale they are
+    // drawn at; all outlive this object.
+    CDockLayout(CCtrlDialog& bar, CDockButtons& buttons, const CScreenPlacement& screen) noexcept;
     CDockLayout(const CDockLayout&) = delete;
     CDockLayout& operator=(const CDockLayout&) = delete;
 
@@ -29,8 +32,12 @@ public:
     // install paths which tools are present and how many in each group.
     void DetectTools(CLaunchConfig& config);
 
-    // The background window's bar layout: `edge` and the group counts, composed by its next repaint.
+    // The background window's bar layout: `edge`, the group counts and the picture set of the bar's scale
+    // on that edge, composed by its next repaint. A scale other than the last one taken is written as a
+    // debug string ("Zephra scale 125% fits the screen ...").
     void SetBackgroundLayout(DockEdge edge);
+    // The scale the bar is drawn at on `edge`.
+    DisplayScale ScaleOf(DockEdge edge) const noexcept;
     // Where the dock dialog sits on its background window on `edge`. Nothing moves.
     void SetForegroundOffsets(DockEdge edge);
     // Gives each button its picture for `edge` and places the present tools' buttons and the settings and
@@ -55,6 +62,8 @@ public:
 private:
     CCtrlDialog& m_bar;
     CDockButtons& m_buttons;
+    const CScreenPlacement& m_screen;
+    int m_nSaidDpi = 0;  // the scale last written as a debug string; 0: none yet
     CButtonLayerMirror m_mirror;
     int m_bInstalled[kPresenceFlags];
     int m_nGroupCount[kSlotGroups];

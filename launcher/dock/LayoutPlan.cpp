@@ -32,20 +32,22 @@ bool ButtonShowsTool(DockButton button, const int (&installed)[kPresenceFlags])
     return !((button == DockButton::Tool8 || button == DockButton::Tool9) && installed[kCombinedFlag] != 0);
 }
 
-ButtonStep PlaceAt(DockEdge edge, CoordinatePair backgroundPoint)
+ButtonStep PlaceAt(DockEdge edge, CoordinatePair backgroundPoint, DisplayScale scale)
 {
-    const CoordinatePair p = ToDockDialogPoint(edge, backgroundPoint);
+    const CoordinatePair p = ToDockDialogPoint(edge, backgroundPoint, scale);
     return ButtonStep{true, p.x, p.y};
 }
 
 }  // namespace
 
 LayoutPlan PlanButtonLayout(DockEdge edge, const int (&installed)[kPresenceFlags],
-                            const int (&groupCount)[kSlotGroups], const PositionTable& positions) noexcept
+                            const int (&groupCount)[kSlotGroups], const PositionTable& positions,
+                            DisplayScale scale) noexcept
 {
     static_assert(kPresenceFlags == ButtonIndex(DockButton::Combined) + 1, "a presence flag per button with a tool");
     const auto& table = positions[EdgeIndex(edge)];
     LayoutPlan plan{};
+    plan.scale = scale;
     for (int n = 0; n < kDockButtons; ++n) {
         plan.pictureId[n] = ButtonPictureId(edge, DockButtonAt(n));
         plan.step[n] = ButtonStep{false, 0, 0};
@@ -59,13 +61,13 @@ LayoutPlan PlanButtonLayout(DockEdge edge, const int (&installed)[kPresenceFlags
                 continue;
             if (layout < 1 || layout > kKeysPerGroup || key >= walk.firstKey + layout)
                 continue;
-            plan.step[n] = PlaceAt(edge, table[layout - 1][key]);
+            plan.step[n] = PlaceAt(edge, table[layout - 1][key], scale);
             ++key;
         }
     }
 
-    plan.step[ButtonIndex(DockButton::Settings)] = PlaceAt(edge, table[0][kSettingsKey]);
-    plan.step[ButtonIndex(DockButton::Hide)] = PlaceAt(edge, table[0][kHideKey]);
+    plan.step[ButtonIndex(DockButton::Settings)] = PlaceAt(edge, table[0][kSettingsKey], scale);
+    plan.step[ButtonIndex(DockButton::Hide)] = PlaceAt(edge, table[0][kHideKey], scale);
     return plan;
 }
 

@@ -4,6 +4,7 @@
 // Pure logic: no Windows headers.
 
 #include "launcher/config/ConfigLimits.h"
+#include "launcher/config/DisplayScale.h"
 #include "launcher/config/DockButton.h"
 #include "launcher/config/DockEdge.h"
 #include "launcher/dock/ToolGroups.h"
@@ -19,6 +20,7 @@ struct ButtonStep {
 struct LayoutPlan {
     int pictureId[kDockButtons];  // by ButtonIndex
     ButtonStep step[kDockButtons];
+    DisplayScale scale;  // the picture set the buttons show and the scale of their places
 };
 
 // The layout of the 13 buttons for `edge`:
@@ -27,10 +29,12 @@ struct LayoutPlan {
 //   the section of layout groupCount[g]; absent ones are hidden. In group 2 the combined button 1010 takes
 //   the one place of slots 8 and 9, whose own buttons are then hidden;
 // - the settings and hide buttons take keys 7 and 8 of layout 1.
-// Places are converted to dock-dialog pixels (ToDockDialogPoint).
+// Places (96-DPI pixels, as LaunchInfo.ini holds them at every scale) are converted to dock-dialog pixels at
+// `scale` (ToDockDialogPoint).
 // A present button for which the group's count leaves no key (count and flags disagree) is hidden, so
 // the table is never read outside its bounds; layout 0 is never looked up.
 LayoutPlan PlanButtonLayout(DockEdge edge, const int (&installed)[kPresenceFlags],
-                            const int (&groupCount)[kSlotGroups], const PositionTable& positions) noexcept;
+                            const int (&groupCount)[kSlotGroups], const PositionTable& positions,
+                            DisplayScale scale = DisplayScale()) noexcept;
 
 }  // namespace zep

@@ -12,9 +12,10 @@
 
 namespace zep {
 
-// Where the bar stands when revealed on `edge`: 122 of its 133 pixels inside the work area, centred along
-// the screen edge.
-CoordinatePair ShownBarPosition(DockEdge edge, const WorkArea& workArea, int screenWidth, int screenHeight) noexcept;
+// Where the bar stands when revealed on `edge`: 122 of its 133 pixels inside the work area (at `scale`,
+// S(122) of S(133)), centred along the screen edge.
+CoordinatePair ShownBarPosition(DockEdge edge, const WorkArea& workArea, int screenWidth, int screenHeight,
+                                DisplayScale scale = DisplayScale()) noexcept;
 
 // A slide takes the bar from its parked to its shown position (reveal) or back (hide) on one edge.
 struct Slide {
@@ -44,7 +45,11 @@ struct SlideMove {
 // pixels remain (also when the bar is already past it). The coordinate off the slide's axis stays. The
 // hide targets of the right and bottom edges are `screenWidth` and `screenHeight` (the caller reads them
 // afresh for each step); the reveal targets come from `workArea`.
+// At `scale` the distance left to the target is measured on the rounded grid: a bar S(d) away goes to
+// S(d - 10), and one no more than S(20) away onto the target. A slide over the S(122) between parked and
+// shown thus passes S(112), S(102) ... S(12) before the target: 12 steps at every scale, each about
+// scale times 10 pixels long.
 SlideMove SlideStep(Slide slide, CoordinatePair current, const WorkArea& workArea, int screenWidth,
-                    int screenHeight) noexcept;
+                    int screenHeight, DisplayScale scale = DisplayScale()) noexcept;
 
 }  // namespace zep

@@ -97,7 +97,8 @@ SlideStepDone CWin32BarWindows::StepSlide(Slide slide)
     ::GetWindowRect(background, &before);
     // The hide targets of the right and bottom edges are the screen size as the system reports it now.
     const SlideMove move = SlideStep(slide, {before.left, before.top}, m_screen.Area(),
-                                     ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+                                     ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                     m_screen.ScaleFor(slide.edge).scale);
     m_bar.MoveBarPair(move.position.x, move.position.y, 0, 0, SWP_NOSIZE);
     RECT after{};
     ::GetWindowRect(background, &after);
@@ -121,7 +122,7 @@ void CWin32BarWindows::KillCardTimer()
 
 bool CWin32BarWindows::OpenCard(DockButton button, DockEdge edge)
 {
-    return m_card.Open(button, edge);
+    return m_card.Open(button, edge, m_layout.ScaleOf(edge));
 }
 
 void CWin32BarWindows::RetargetCard(DockButton button, DockEdge edge)

@@ -2,6 +2,7 @@
 
 #include "launcher/config/LaunchConfig.h"
 #include "launcher/res/resource.h"
+#include "launcher/settings/SettingsPlaces.h"
 #include "launcher/skin/PairFader.h"
 #include "shared/ZepShared.h"
 
@@ -24,13 +25,14 @@ CSettingDlg::~CSettingDlg()
         button.reset();
 }
 
-bool CSettingDlg::Open(HWND owner, POINT place, std::function<void()> help)
+bool CSettingDlg::Open(HWND owner, POINT place, std::function<void()> help, DisplayScale scale)
 {
     m_hOwnerWnd = owner;
     m_ptSetting = place;
+    m_scale = scale;
     SetHelpHandler(std::move(help));
     if (CPngDialog* background = Background())
-        background->LoadPicture(kPanelPicture);
+        background->LoadPicture(kPanelPicture, m_scale);
     if (!CreatePair(IDD_SETTING_DIALOG)) {
         DestroyWindow();
         return false;
@@ -62,10 +64,11 @@ BOOL CSettingDlg::OnInitDialog()
     }
     for (int i = 0; i < kSettingButtons; ++i) {
         auto button = std::make_unique<CImageButton>();
-        const RECT place = {m_ptButtons[i].x, m_ptButtons[i].y, m_ptButtons[i].x, m_ptButtons[i].y};
+        const CoordinatePair at = ScaledSettingButton(m_ptButtons[i], m_scale);
+        const RECT place = {at.x, at.y, at.x, at.y};
         if (!button->Create(L"", 0, place, m_hWnd, static_cast<UINT>(kFirstButtonId + i)))
             continue;
-        button->LoadButtonImage(kFirstButtonPicture + static_cast<UINT>(i));
+        button->LoadButtonImage(kFirstButtonPicture + static_cast<UINT>(i), m_scale);
         ::ShowWindow(*button, SW_SHOW);
         m_pButtons[i] = std::move(button);
     }

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "launcher/config/ConfigLimits.h"
+#include "launcher/config/DisplayScale.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/ImageButton.h"
 
@@ -21,17 +22,14 @@ namespace zep {
 
 class CSettingDlg : public CCtrlDialog {
 public:
-    // The panel's skin, 420 x 175 pixels.
-    static constexpr int kWidth = 420;
-    static constexpr int kHeight = 175;
-
     CSettingDlg() noexcept = default;
     ~CSettingDlg() override;
 
-    // Creates the panel with its top-left at `place` (screen), its buttons telling `owner` (null: nobody),
-    // F1 answered by `help`, and fades it in; the depth of `owner`'s screen decides whether it fades. False
-    // when its windows could not be created; whatever was made is gone again.
-    bool Open(HWND owner, POINT place, std::function<void()> help);
+    // Creates the panel at `scale` (its picture set, its buttons' places and pictures) with its top-left
+    // at `place` (screen), its buttons telling `owner` (null: nobody), F1 answered by `help`, and fades it
+    // in; the depth of `owner`'s screen decides whether it fades. False when its windows could not be
+    // created; whatever was made is gone again.
+    bool Open(HWND owner, POINT place, std::function<void()> help, DisplayScale scale = DisplayScale());
     // Fades the panel out and destroys it.
     void Close();
     // Puts the panel's top-left at `place` (screen): the owner re-centres it when the screen changes.
@@ -49,6 +47,7 @@ protected:
 private:
     POINT m_ptSetting{0, 0};      // screen position of the panel's top-left corner
     HWND m_hOwnerWnd = nullptr;  // the dock dialog; null: the buttons tell nobody
+    DisplayScale m_scale;
     std::unique_ptr<CImageButton> m_pButtons[kSettingButtons];
     CoordinatePair m_ptButtons[kSettingButtons] = {};
 };

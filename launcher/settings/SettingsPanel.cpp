@@ -1,23 +1,27 @@
 #include "launcher/settings/SettingsPanel.h"
 
+#include "launcher/settings/SettingsPlaces.h"
+
 namespace zep {
 namespace {
 
-POINT CentredOn(int width, int height)
+POINT CentredOn(int width, int height, DisplayScale scale)
 {
-    return POINT{(width - CSettingDlg::kWidth) / 2, (height - CSettingDlg::kHeight) / 2};
+    const CoordinatePair place = CentredSettingsPanel(width, height, scale);
+    return POINT{place.x, place.y};
 }
 
 }  // namespace
 
-bool CSettingsPanel::Open(HWND owner, std::function<void()> help)
+bool CSettingsPanel::Open(HWND owner, std::function<void()> help, DisplayScale scale)
 {
     if (m_pSettingDlg)
         return false;
     auto panel = std::make_unique<CSettingDlg>();
-    if (!panel->Open(owner, CentredOn(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)),
-                     std::move(help)))
+    if (!panel->Open(owner, CentredOn(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), scale),
+                     std::move(help), scale))
         return false;
+    m_scale = scale;
     m_pSettingDlg = std::move(panel);
     return true;
 }
@@ -31,10 +35,18 @@ bool CSettingsPanel::Close()
     return true;
 }
 
+bool CSettingsPanel::Rescale(HWND owner, std::function<void()> help, DisplayScale scale)
+{
+    if (!m_pSettingDlg || scale == m_scale)
+        return true;
+    Close();
+    return Open(owner, std::move(help), scale);
+}
+
 void CSettingsPanel::Centre(int width, int height)
 {
     if (m_pSettingDlg)
-        m_pSettingDlg->MoveTo(CentredOn(width, height));
+        m_pSettingDlg->MoveTo(CentredOn(width, height, m_scale));
 }
 
 }  // namespace zep

@@ -18,9 +18,16 @@ constexpr std::array<BarBand, kBarBandCount> kHorizontalBands = {{
 
 }  // namespace
 
-std::array<BarBand, kBarBandCount> BarBandsOf(DockEdge edge) noexcept
+std::array<BarBand, kBarBandCount> BarBandsOf(DockEdge edge, DisplayScale scale) noexcept
 {
-    return IsVertical(edge) ? kVerticalBands : kHorizontalBands;
+    std::array<BarBand, kBarBandCount> bands = IsVertical(edge) ? kVerticalBands : kHorizontalBands;
+    for (BarBand& band : bands) {
+        band.width = scale.Span(band.x, band.x + band.width);
+        band.height = scale.Span(band.y, band.y + band.height);
+        band.x = scale.Px(band.x);
+        band.y = scale.Px(band.y);
+    }
+    return bands;
 }
 
 int BarBackgroundIndex(DockEdge edge, int sockets) noexcept

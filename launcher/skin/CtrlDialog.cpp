@@ -2,6 +2,7 @@
 
 #include "launcher/res/resource.h"
 #include "launcher/skin/PngDialog.h"
+#include "launcher/system/MonitorDpi.h"
 
 namespace zep {
 
@@ -47,6 +48,7 @@ BOOL CCtrlDialog::DestroyWindow()
 BOOL CCtrlDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    KeepDialogLayoutAtDpiChange(m_hWnd);
     LONG_PTR exStyle = ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE);
     exStyle = (exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
     ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, exStyle);

@@ -8,12 +8,12 @@ namespace {
 
 constexpr COLORREF kLightCyan = RGB(102, 255, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr int kTextHeight = 15;
 constexpr int kTextWeight = 500;
 
-HGDIOBJ CreateTextFont()
+// The cell height scales with the card: the texts wrap at the same words at every scale.
+HGDIOBJ CreateTextFont(DisplayScale scale)
 {
-    return ::CreateFontW(kTextHeight, 0, 0, 0, kTextWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    return ::CreateFontW(scale.Px(kPanelTextHeight), 0, 0, 0, kTextWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS,
                          L"Arial");
 }
@@ -48,12 +48,12 @@ void CDesDlg::ClearContents()
         button.reset();
 }
 
-void CDesDlg::FillContents(DockButton button)
+void CDesDlg::FillContents(DockButton button, DisplayScale scale)
 {
     m_button = button;
-    const PanelContent content = PanelContentFor(button);
+    const PanelContent content = PanelContentFor(button, scale);
 
-    UniqueGdiObject font(CreateTextFont());
+    UniqueGdiObject font(CreateTextFont(scale));
     const HINSTANCE resources = CWinApp::ResourceInstance();
     int nextButton = 0;
     for (int i = 0; i < content.textCount; ++i) {
@@ -85,7 +85,7 @@ void CDesDlg::FillContents(DockButton button)
                 button.reset();
                 continue;
             }
-            button->LoadButtonImage(kPanelButtonPicture);
+            button->LoadButtonImage(kPanelButtonPicture, scale);
             ::ShowWindow(*button, SW_SHOW);
         }
     }

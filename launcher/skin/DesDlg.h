@@ -34,9 +34,10 @@ public:
     // The window that gets the card buttons' reports and clicks; null: nobody.
     void SetNotifyWindow(HWND notify) noexcept { m_hNotifyWnd = notify; }
 
-    // Shows the card of `button`: a fresh font, the texts (created where missing) and, for the combined
-    // button, the two "OK" buttons. A button without a card creates nothing.
-    void FillContents(DockButton button);
+    // Shows the card of `button` at `scale`: a fresh font, the texts (created where missing) and, for the
+    // combined button, the two "OK" buttons, every place, size and the font's height scaled. A button
+    // without a card creates nothing.
+    void FillContents(DockButton button, DisplayScale scale = DisplayScale());
     // Deletes every text and button.
     void ClearContents();
 

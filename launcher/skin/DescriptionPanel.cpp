@@ -14,11 +14,11 @@ PanelRect WindowRectOf(HWND window)
     return PanelRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-PanelPlaces Place(DockButton button, DockEdge edge, HWND bar, const CPngDialog& whiteLine)
+PanelPlaces Place(DockButton button, DockEdge edge, HWND bar, const CPngDialog& whiteLine, DisplayScale scale)
 {
     const SIZE line = whiteLine.CompositionSize();
     return PlacePanel(edge, WindowRectOf(bar), button, line.cx, line.cy, ::GetSystemMetrics(SM_CXSCREEN),
-                      ::GetSystemMetrics(SM_CYSCREEN));
+                      ::GetSystemMetrics(SM_CYSCREEN), scale);
 }
 
 }  // namespace
@@ -37,15 +37,16 @@ void CDescriptionPanel::Attach(HWND bar, HWND notify, std::function<void()> help
     m_help = std::move(help);
 }
 
-bool CDescriptionPanel::Open(DockButton button, DockEdge edge)
+bool CDescriptionPanel::Open(DockButton button, DockEdge edge, DisplayScale scale)
 {
     if (m_pDesDlg || m_pWhiteLine)
         return true;
 
+    m_scale = scale;
     m_pWhiteLine = std::make_unique<CWhiteLinePng>();
     m_pDesDlg = std::make_unique<CDesDlg>();
-    m_pWhiteLine->LoadPicture(static_cast<UINT>(WhiteLinePictureId(edge)));
-    m_pDesDlg->Background()->LoadPicture(static_cast<UINT>(PanelPictureId(button)));
+    m_pWhiteLine->LoadPicture(static_cast<UINT>(WhiteLinePictureId(edge)), m_scale);
+    m_pDesDlg->Background()->LoadPicture(static_cast<UINT>(PanelPictureId(button)), m_scale);
     m_pWhiteLine->SetHelpHandler(m_help);
     m_pDesDlg->SetHelpHandler(m_help);
     // A card shows beside whatever the user works in, and must not take the keyboard from it.
@@ -60,7 +61,7 @@ bool CDescriptionPanel::Open(DockButton button, DockEdge edge)
     }
     m_pDesDlg->SetNotifyWindow(m_hNotifyWnd);
 
-    const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine);
+    const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine, m_scale);
     ::SetWindowPos(*m_pWhiteLine, HWND_TOP, places.whiteLine.x, places.whiteLine.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     m_pDesDlg->MoveBarPair(places.panel.x, places.panel.y, 0, 0, SWP_NOSIZE);
 
@@ -68,11 +69,11 @@ bool CDescriptionPanel::Open(DockButton button, DockEdge edge)
         // No constant alpha at this depth: the card is there at once.
         m_pDesDlg->Background()->UpdatePicture(255);
         m_pWhiteLine->UpdatePicture(255);
-        m_pDesDlg->FillContents(button);
+        m_pDesDlg->FillContents(button, m_scale);
         return true;
     }
     m_pDesDlg->SetLayerAlpha(0);
-    m_pDesDlg->FillContents(button);
+    m_pDesDlg->FillContents(button, m_scale);
     CPairFader::Ramp(*m_pDesDlg, m_pWhiteLine.get(), kFadeInAlphas);
     return true;
 }
@@ -84,15 +85,15 @@ void CDescriptionPanel::Retarget(DockButton button, DockEdge edge)
     CPngDialog& background = *m_pDesDlg->Background();
     m_pDesDlg->ClearContents();
     background.UpdatePicture(0);
-    background.LoadPicture(static_cast<UINT>(PanelPictureId(button)));
+    background.LoadPicture(static_cast<UINT>(PanelPictureId(button)), m_scale);
 
     // The dialog takes the new card's size first (the wide card is twice as wide), then its background
     // window goes under it.
-    const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine);
+    const PanelPlaces places = Place(button, edge, m_hBar, *m_pWhiteLine, m_scale);
     const SIZE card = background.CompositionSize();
     m_pDesDlg->MoveBarPair(places.panel.x, places.panel.y, card.cx, card.cy, CCtrlDialog::kMoveDialog | SWP_SHOWWINDOW);
     background.UpdatePicture(255);
-    m_pDesDlg->FillContents(button);
+    m_pDesDlg->FillContents(button, m_scale);
 }
 
 void CDescriptionPanel::Close(bool fade)

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "launcher/config/DisplayScale.h"
 #include "launcher/config/DockButton.h"
 #include "launcher/config/DockEdge.h"
 #include "launcher/skin/DesDlg.h"
@@ -31,12 +32,13 @@ public:
     // whose screen depth also decides whether cards fade; `help` answers F1 on a card.
     void Attach(HWND bar, HWND notify, std::function<void()> help);
 
-    // Opens the card of `button` beside the bar, docked on `edge`: white line and panel are created, placed
-    // and faded in (shown at once at 16 bits per pixel). Does nothing while a panel exists. False when the
-    // windows could not be created (none is left).
-    bool Open(DockButton button, DockEdge edge);
+    // Opens the card of `button` beside the bar, docked on `edge` and drawn at `scale`: white line and
+    // panel are created, placed and faded in (shown at once at 16 bits per pixel). Does nothing while a
+    // panel exists. False when the windows could not be created (none is left).
+    bool Open(DockButton button, DockEdge edge, DisplayScale scale = DisplayScale());
 
-    // Shows the card of `button` instead, at its place beside the bar, at once; the white line stays.
+    // Shows the card of `button` instead, at its place beside the bar, at once, at the scale it was opened
+    // at; the white line stays.
     void Retarget(DockButton button, DockEdge edge);
 
     // Removes panel and white line, after a fade-out when `fade` is asked and the depth is not 16 bits per
@@ -52,6 +54,7 @@ private:
     std::function<void()> m_help;
     std::unique_ptr<CDesDlg> m_pDesDlg;
     std::unique_ptr<CWhiteLinePng> m_pWhiteLine;
+    DisplayScale m_scale;  // of the open card
 };
 
 }  // namespace zep

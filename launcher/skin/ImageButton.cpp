@@ -32,11 +32,11 @@ bool CImageButton::Create(const wchar_t* caption, DWORD style, const RECT& rect,
     return CButton::Create(caption, style, rect, parent, id);
 }
 
-void CImageButton::LoadButtonImage(UINT id)
+void CImageButton::LoadButtonImage(UINT id, DisplayScale scale)
 {
     m_frames.Reset();
     m_pImage.reset();
-    m_pImage = SkinImage::LoadPngResource(id);
+    m_pImage = SkinImage::LoadPngResource(id, scale);
     m_nImageWidth = m_pImage ? static_cast<int>(m_pImage->Width()) : 0;
     m_nImageHeight = m_pImage ? static_cast<int>(m_pImage->Height()) : 0;
     m_nFrameWidth = m_nImageWidth / 3;

@@ -29,10 +29,10 @@ public:
     // (or WS_VISIBLE). Load the picture afterwards: the window takes its size from it.
     bool Create(const wchar_t* caption, DWORD style, const RECT& rect, HWND parent, UINT id) override;
 
-    // Replaces the picture by PNG resource `id` and resizes the window to one frame, keeping its top-left
-    // corner in the parent's client area; repaints at once. A missing resource leaves a button that draws
-    // nothing (0 x 0).
-    void LoadButtonImage(UINT id);
+    // Replaces the picture by PNG resource `id` of the set for `scale` and resizes the window to one frame
+    // (a third of the picture's width), keeping its top-left corner in the parent's client area; repaints
+    // at once. A missing resource leaves a button that draws nothing (0 x 0).
+    void LoadButtonImage(UINT id, DisplayScale scale = DisplayScale());
 
     // Paints one frame into item->hDC (which stays the caller's) and reports the pointer to the parent.
     virtual void DrawItem(LPDRAWITEMSTRUCT item);

@@ -46,11 +46,20 @@ constexpr PanelContent kContent[] = {
 static_assert(sizeof(kContent) / sizeof(kContent[0]) == ButtonIndex(DockButton::Combined) + 1,
               "one card for every button from the first tool to the combined button");
 
-PanelContent PanelContentFor(DockButton button) noexcept
+PanelContent PanelContentFor(DockButton button, DisplayScale scale) noexcept
 {
     if (!HasCard(button))
         return PanelContent{0, {}, 0, {}};
-    return kContent[ButtonIndex(button)];
+    PanelContent content = kContent[ButtonIndex(button)];
+    for (int i = 0; i < content.textCount; ++i) {
+        PanelRect& rect = content.texts[i].rect;
+        rect = PanelRect{scale.Px(rect.left), scale.Px(rect.top), scale.Px(rect.right), scale.Px(rect.bottom)};
+    }
+    for (int i = 0; i < content.buttonCount; ++i) {
+        content.buttons[i].x = scale.Px(content.buttons[i].x);
+        content.buttons[i].y = scale.Px(content.buttons[i].y);
+    }
+    return content;
 }
 
 }  // namespace zep

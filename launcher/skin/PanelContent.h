@@ -3,6 +3,7 @@
 // What the description panel shows for each dock button: its card picture, its texts (string, place and
 // colour) and, on the combined button's wide card, the two "OK" buttons. Pure logic: no Windows headers.
 
+#include "launcher/config/DisplayScale.h"
 #include "launcher/config/DockButton.h"
 #include "launcher/config/DockEdge.h"
 
@@ -17,6 +18,8 @@ constexpr int kWidePanelWidth = 436;  // the combined button's card: two cards s
 // The wide card's "OK" buttons, under the left (slot 9) and the right (slot 8) card.
 constexpr int kPanelLeftButton = 2007;
 constexpr int kPanelRightButton = 2008;
+// The texts' font: its cell height in 96-DPI pixels.
+constexpr int kPanelTextHeight = 15;
 
 enum class PanelTextColour {
     LightCyan,  // headlines and subheadings
@@ -50,8 +53,9 @@ struct PanelContent {
     PanelButton buttons[2];
 };
 
-// The content of the card of a dock button; none (no texts, no buttons) for a button without a card.
-PanelContent PanelContentFor(DockButton button) noexcept;
+// The content of the card of a dock button; none (no texts, no buttons) for a button without a card. At
+// `scale` every text rectangle is rounded edge by edge and every button place is rounded.
+PanelContent PanelContentFor(DockButton button, DisplayScale scale = DisplayScale()) noexcept;
 
 // The card picture of a dock button (306 to 316 for 1000 to 1010).
 constexpr int PanelPictureId(DockButton button) { return ControlId(button) - 694; }

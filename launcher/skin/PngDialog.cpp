@@ -9,6 +9,7 @@
 #include "launcher/skin/DialogKeyFilter.h"
 #include "launcher/skin/LayeredSurface.h"
 #include "launcher/skin/SkinComposition.h"
+#include "launcher/system/MonitorDpi.h"
 #include "launcher/system/WindowsVersion.h"
 
 namespace zep {
@@ -41,11 +42,11 @@ bool CPngDialog::Create(UINT templateId, HWND parent)
     return CDialog::Create(templateId, parent);
 }
 
-bool CPngDialog::LoadPicture(UINT id)
+bool CPngDialog::LoadPicture(UINT id, DisplayScale scale)
 {
     ReleaseComposition();
     m_pPicture.reset();
-    m_pPicture = SkinImage::LoadPngResource(id);
+    m_pPicture = SkinImage::LoadPngResource(id, scale);
     if (!m_pPicture)
         return false;
     m_sizeComposition = SizeOf(m_pPicture.get());
@@ -63,9 +64,25 @@ void CPngDialog::LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4],
             m_pBackgrounds[slot].reset();
         }
     }
-    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0]);
-    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)]);
+    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0], m_scale);
+    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)], m_scale);
     m_bBackgroundsTaken = true;
+}
+
+void CPngDialog::SetPictureScale(DisplayScale scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    for (std::unique_ptr<PremultipliedPicture>& background : m_pBackgrounds)
+        background.reset();
+    if (!m_bBackgroundsTaken)
+        return;
+    m_sizeVertical = SkinImage::PngResourceSize(m_nBackgroundIds[0], m_scale);
+    m_sizeHorizontal = SkinImage::PngResourceSize(m_nBackgroundIds[BarBackgroundIndex(DockEdge::Bottom, 0)], m_scale);
+    // The control dialog is sized from the composition size before the bar is composed again.
+    if (!m_pPicture)
+        m_sizeComposition = IsVertical(m_nStateEdge) ? m_sizeVertical : m_sizeHorizontal;
 }
 
 const PremultipliedPicture* CPngDialog::BackgroundAt(int slot)
@@ -73,7 +90,7 @@ const PremultipliedPicture* CPngDialog::BackgroundAt(int slot)
     if (slot < 0 || slot >= kBackgroundSlots || !m_bBackgroundsTaken)
         return nullptr;
     if (!m_pBackgrounds[slot])
-        m_pBackgrounds[slot] = PremultipliedPicture::LoadPngResource(m_nBackgroundIds[slot]);
+        m_pBackgrounds[slot] = PremultipliedPicture::LoadPngResource(m_nBackgroundIds[slot], m_scale);
     return m_pBackgrounds[slot].get();
 }
 
@@ -150,7 +167,7 @@ bool CPngDialog::UpdateEdgeBackground(DockEdge edge, int first, int second, int 
     const PremultipliedPicture* sources[kBarBandCount];
     for (int group = 0; group < kBarBandCount; ++group)
         sources[group] = BackgroundAt(BarBackgroundIndex(edge, counts[group]));
-    Compose(alpha, [&](LayeredSurface& surface) { CopyBarBackground(surface, edge, sources); });
+    Compose(alpha, [&](LayeredSurface& surface) { CopyBarBackground(surface, edge, m_scale, sources); });
     return true;
 }
 
@@ -165,6 +182,7 @@ void CPngDialog::Repaint()
 BOOL CPngDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    KeepDialogLayoutAtDpiChange(m_hWnd);
 
     // Composed invisibly: the owner fades or slides the window in. The bar background gets its real size
     // from the start, so its control dialog is never laid over a grey box of the template's size.
@@ -246,6 +264,11 @@ bool CPngDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     case WM_HELP:
         RequestHelp();
         *result = TRUE;
+        return true;
+    case WM_DPICHANGED:
+        // The suggested rectangle is not taken: the window's size is its composition's, and its owner
+        // composes it again at the new scale.
+        *result = 0;
         return true;
     default:
         return CDialog::OnWndMsg(message, wParam, lParam, result);

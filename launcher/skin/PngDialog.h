@@ -37,15 +37,21 @@ public:
     // sockets.
     bool Create(UINT templateId, HWND parent = nullptr);
 
-    // Deletes the single picture, loads picture `id` and takes its size as the composition size. False
-    // only when the image object cannot be allocated (the window then has no single picture). A missing
-    // resource gives a picture of 0 x 0 that draws nothing.
-    bool LoadPicture(UINT id);
+    // Deletes the single picture, loads picture `id` of the set for `scale` and takes its size as the
+    // composition size. False only when the image object cannot be allocated (the window then has no
+    // single picture). A missing resource gives a picture of 0 x 0 that draws nothing.
+    bool LoadPicture(UINT id, DisplayScale scale = DisplayScale());
     // Takes the sixteen bar backgrounds: set e becomes backgrounds 4e to 4e + 3, so set e must be that of
     // dock edge e. Nothing is decoded now; the vertical bar size is the size background 0 declares and the
     // horizontal one that of background 12.
     void LoadEdgeImageSets(const UINT (&set0)[4], const UINT (&set1)[4], const UINT (&set2)[4],
                            const UINT (&set3)[4]);
+
+    // The picture set the bar backgrounds are taken from (100 % until told otherwise). Another scale drops
+    // the decoded backgrounds and takes the bar sizes that set declares, also as the composition size of a
+    // window without a single picture; nothing is composed now.
+    void SetPictureScale(DisplayScale scale);
+    DisplayScale PictureScale() const noexcept { return m_scale; }
 
     // Composes the single picture with constant alpha `alpha`. False, and the window untouched, when
     // there is no single picture.
@@ -125,6 +131,7 @@ private:
     UINT m_nBackgroundIds[kBackgroundSlots] = {};                             // 4 x edge + socket count
     std::unique_ptr<PremultipliedPicture> m_pBackgrounds[kBackgroundSlots];  // decoded when first needed
     bool m_bBackgroundsTaken = false;
+    DisplayScale m_scale;  // of the backgrounds
     SIZE m_sizeComposition{0, 0};
     SIZE m_sizeVertical{0, 0};
     SIZE m_sizeHorizontal{0, 0};

@@ -9,12 +9,12 @@
 
 namespace zep {
 
-std::unique_ptr<PremultipliedPicture> PremultipliedPicture::LoadPngResource(UINT id)
+std::unique_ptr<PremultipliedPicture> PremultipliedPicture::LoadPngResource(UINT id, DisplayScale scale)
 {
     std::unique_ptr<PremultipliedPicture> picture(new (std::nothrow) PremultipliedPicture());
     if (!picture)
         return nullptr;
-    const std::unique_ptr<SkinImage> decoded = SkinImage::LoadPngResource(id);
+    const std::unique_ptr<SkinImage> decoded = SkinImage::LoadPngResource(id, scale);
     auto* bitmap = decoded ? static_cast<GpBitmap*>(decoded->Native()) : nullptr;
     if (!bitmap)
         return picture;

@@ -11,12 +11,15 @@
 #include <memory>
 #include <vector>
 
+#include "launcher/config/DisplayScale.h"
+
 namespace zep {
 
 class PremultipliedPicture {
 public:
-    // Decodes PNG resource `id`. A missing or undecodable resource gives an empty picture (0 x 0).
-    static std::unique_ptr<PremultipliedPicture> LoadPngResource(UINT id);
+    // Decodes PNG resource `id` of the set drawn for `scale`. A missing or undecodable resource gives an
+    // empty picture (0 x 0).
+    static std::unique_ptr<PremultipliedPicture> LoadPngResource(UINT id, DisplayScale scale = DisplayScale());
 
     int Width() const noexcept { return m_width; }
     int Height() const noexcept { return m_height; }

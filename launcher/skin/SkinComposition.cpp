@@ -16,11 +16,11 @@ void DrawSinglePicture(GpGraphics* target, SkinImage* picture, SIZE size)
     picture->Draw(target, 0, 0, size.cx, size.cy, 0, 0, size.cx, size.cy);
 }
 
-void CopyBarBackground(LayeredSurface& surface, DockEdge edge,
+void CopyBarBackground(LayeredSurface& surface, DockEdge edge, DisplayScale scale,
                        const PremultipliedPicture* const (&sources)[kBarBandCount])
 {
     const SIZE size = surface.Size();
-    for (const BarBand& band : BarBandsOf(edge)) {
+    for (const BarBand& band : BarBandsOf(edge, scale)) {
         const PremultipliedPicture* source = sources[band.group];
         if (!source)
             continue;

@@ -18,10 +18,10 @@ class SkinImage;
 // decode.
 void DrawSinglePicture(GpGraphics* target, SkinImage* picture, SIZE size);
 
-// The bar background of `edge`: the band of each group copied 1:1 from the same rectangle of
-// `sources[group]`, row by row. A band without a source, and any part of a band beyond its source picture
+// The bar background of `edge` at `scale` (the scale the sources were drawn at): the band of each group
+// copied 1:1 from the same rectangle of `sources[group]`, row by row. A band without a source, and any part of a band beyond its source picture
 // or the surface, stays as it was (transparent on a new surface).
-void CopyBarBackground(LayeredSurface& surface, DockEdge edge,
+void CopyBarBackground(LayeredSurface& surface, DockEdge edge, DisplayScale scale,
                        const PremultipliedPicture* const (&sources)[kBarBandCount]);
 
 }  // namespace zep

@@ -4,17 +4,18 @@
 #include <new>
 
 #include "framework/WinApp.h"
+#include "launcher/skin/PictureSet.h"
 #include "launcher/skin/PngHeader.h"
 
 namespace zep {
 namespace {
 
-// The bytes of PNG resource `id` in the program's resource module (resource memory, never freed); null
-// when there is no such resource or it is empty.
-const void* ResourceBytes(UINT id, DWORD* size)
+// The bytes of PNG resource `id` of the set for `scale` in the program's resource module (resource memory,
+// never freed); null when there is no such resource or it is empty.
+const void* ResourceBytes(UINT id, DisplayScale scale, DWORD* size)
 {
     HMODULE module = CWinApp::ResourceInstance();
-    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(id), PictureResourceType(scale));
     *size = resource ? ::SizeofResource(module, resource) : 0;
     HGLOBAL loaded = *size ? ::LoadResource(module, resource) : nullptr;
     return loaded ? ::LockResource(loaded) : nullptr;
@@ -22,24 +23,24 @@ const void* ResourceBytes(UINT id, DWORD* size)
 
 }  // namespace
 
-SIZE SkinImage::PngResourceSize(UINT id)
+SIZE SkinImage::PngResourceSize(UINT id, DisplayScale scale)
 {
     DWORD size = 0;
-    const void* bytes = ResourceBytes(id, &size);
+    const void* bytes = ResourceBytes(id, scale, &size);
     PngSize declared;
     if (!bytes || !ReadPngSize(static_cast<const unsigned char*>(bytes), size, &declared))
         return SIZE{0, 0};
     return SIZE{declared.width, declared.height};
 }
 
-std::unique_ptr<SkinImage> SkinImage::LoadPngResource(UINT id)
+std::unique_ptr<SkinImage> SkinImage::LoadPngResource(UINT id, DisplayScale scale)
 {
     std::unique_ptr<SkinImage> image(new (std::nothrow) SkinImage());
     if (!image)
         return nullptr;
 
     DWORD size = 0;
-    const void* bytes = ResourceBytes(id, &size);
+    const void* bytes = ResourceBytes(id, scale, &size);
     if (!bytes) {
         image->m_status = Gdiplus::Win32Error;
         return image;

@@ -11,17 +11,20 @@
 #include <memory>
 
 #include "framework/GdiPlus.h"
+#include "launcher/config/DisplayScale.h"
 
 namespace zep {
 
 class SkinImage {
 public:
-    // Decodes resource `id` of type "PNG" from the program's resource module. A missing or undecodable
-    // resource still gives an image: it holds no bitmap, LastStatus() is not Ok, it reads as 0 x 0 and
-    // draws nothing. Null only when the image object itself cannot be allocated.
-    static std::unique_ptr<SkinImage> LoadPngResource(UINT id);
-    // The size PNG resource `id` declares, read without decoding it; 0 x 0 for a missing or damaged one.
-    static SIZE PngResourceSize(UINT id);
+    // Decodes resource `id` of the picture set drawn for `scale` ("PNG" at 100 %, "PNG150" at 150 %; see
+    // PictureSet.h) from the program's resource module. A missing or undecodable resource still gives an
+    // image: it holds no bitmap, LastStatus() is not Ok, it reads as 0 x 0 and draws nothing. Null only
+    // when the image object itself cannot be allocated.
+    static std::unique_ptr<SkinImage> LoadPngResource(UINT id, DisplayScale scale = DisplayScale());
+    // The size PNG resource `id` of the set for `scale` declares, read without decoding it; 0 x 0 for a
+    // missing or damaged one.
+    static SIZE PngResourceSize(UINT id, DisplayScale scale = DisplayScale());
 
     GpImage* Native() const noexcept { return m_bitmap.get(); }
     GpStatus LastStatus() const noexcept { return m_status; }

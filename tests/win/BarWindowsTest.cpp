@@ -22,11 +22,11 @@ TEST(BarWindowsTest, BlockingSlideRunsToTheEnd)
     probe::LoadAllBackgrounds(*pair.Background());
     ASSERT_TRUE(pair.CreatePair(IDD_ZEPHRA3_DIALOG));
     zep::CDockButtons buttons;
-    zep::CDockLayout layout(pair, buttons);
+    zep::CScreenPlacement screen;
+    screen.Read();  // the test display: 1920 x 1080 at 96 DPI, the work area the whole screen
+    zep::CDockLayout layout(pair, buttons, screen);
     zep::CDescriptionPanel card;
     zep::CLaunchConfig config;
-    zep::CScreenPlacement screen;
-    screen.Read();  // the test display: 1920 x 1080, the work area the whole screen
     zep::CWin32BarWindows windows(pair, buttons, layout, card, config, screen);
     zep::BarDriver driver(windows, zep::DockEdge::Right);
     struct Case {

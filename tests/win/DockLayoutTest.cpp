@@ -14,6 +14,7 @@
 #include "launcher/config/LaunchConfig.h"
 #include "launcher/dock/DockButtons.h"
 #include "launcher/dock/DockLayout.h"
+#include "launcher/dock/ScreenPlacement.h"
 #include "launcher/dock/ToolGroups.h"
 #include "launcher/skin/CtrlDialog.h"
 #include "launcher/skin/ImageButton.h"
@@ -190,7 +191,7 @@ protected:
 // with the foreground offsets of `edge`, its 13 image buttons created hidden, and its layout.
 class DockPair {
 public:
-    DockPair() : m_dialog(MakeBackground()), m_layout(m_dialog, m_buttons) {}
+    DockPair() : m_dialog(MakeBackground()), m_layout(m_dialog, m_buttons, m_screen) {}
 
     bool Create(DockEdge edge)
     {
@@ -226,6 +227,7 @@ private:
     RecordingBackground* m_background = nullptr;  // owned by m_dialog
     CCtrlDialog m_dialog;                         // destroyed after the buttons
     CDockButtons m_buttons;
+    CScreenPlacement m_screen;  // never read: 96 DPI, every piece at 100 %
     CDockLayout m_layout;
 };
 
