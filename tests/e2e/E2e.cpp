@@ -443,17 +443,20 @@ std::vector<std::string> KeysSentByClicking(int id, size_t expected)
     g_keysSeen.clear();
     HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, WatchKeys, ::GetModuleHandleW(nullptr), 0);
     EXPECT_TRUE(hook);
-    ClickButton(id);
     // The hook is called through this thread's message queue, pumped until the expected events came and for
-    // half a second more, in which no other may come.
-    const auto pump = [] {
+    // half a second more, in which no other may come. It is pumped once before the click, too: the system
+    // skips the low-level hook of a thread that has not read its queue for 5 s, as a hung one.
+    const auto pumped = [](DWORD ms) {
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
         return false;
     };
-    WaitUntil([&] { return pump() || g_keysSeen.size() >= expected; });
+    pumped(0);
+    ClickButton(id);
+    WaitUntil([&] { return pumped(20) || g_keysSeen.size() >= expected; });
     const ULONGLONG end = ::GetTickCount64() + 500;
-    WaitUntil([&] { return pump() || ::GetTickCount64() >= end; });
+    WaitUntil([&] { return pumped(20) || ::GetTickCount64() >= end; });
     ::UnhookWindowsHookEx(hook);
     return g_keysSeen;
 }
