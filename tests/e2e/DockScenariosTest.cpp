@@ -156,22 +156,6 @@ TEST_F(DockTest, TheAssistantInstallsTheShellHook)
     EXPECT_EQ(1u, ProcessesNamed(ZEP_ASSISTANT64_EXE).size());
 }
 
-// Without ZepAssistant64.exe the launcher says so and runs on without the 64-bit shell hook: the bar and its
-// dock key work all the same, and closing it leaves nothing behind.
-TEST_F(DockTest, WithoutTheAssistantTheLauncherRunsOn)
-{
-    ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_ASSISTANT64_EXE).c_str()));
-    ASSERT_TRUE(Launch());
-    EXPECT_TRUE(DebugString("X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook"));
-    EXPECT_TRUE(Reveal(kShownRight));
-    PressDockKey();
-    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
-    EXPECT_TRUE(CloseLauncher());
-    EXPECT_EQ(0, CountWindowsTitled(kBarTitle));
-    EXPECT_EQ(0, CountWindowsTitled(kDockTitle));
-    EXPECT_TRUE(InstanceMutexFree());
-}
-
 // WM_CLOSE to the dock dialog ends the launcher and the assistant and frees the instance mutex, so the next
 // start works.
 TEST_F(DockTest, CloseEndsLauncherAndAssistant)

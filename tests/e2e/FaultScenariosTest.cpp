@@ -5,6 +5,8 @@
 #include <aclapi.h>
 
 #include <functional>
+#include <memory>
+#include <thread>
 
 namespace zep::e2e {
 namespace {
@@ -24,12 +26,49 @@ std::string RepeatedTo(const std::string& line, size_t size)
     return text.substr(0, size);
 }
 
-// Each row spoils one thing of a fresh installation: the launcher still comes up parked on the right edge, the
-// dock key brings the bar in (then `check`, if any, with the bar in), and closing it frees the instance mutex.
+// A window of the assistant's class and title whose thread never takes a message: an assistant that hangs.
+// It is there before the launcher starts, so the real assistant ends at once as a second one.
+class HungAssistant {
+public:
+    HungAssistant()
+    {
+        HANDLE made = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        m_thread = std::thread([this, made] {
+            WNDCLASSW windowClass = {};
+            windowClass.lpfnWndProc = ::DefWindowProcW;
+            windowClass.lpszClassName = ZEP_ASSISTANT_CLASS;
+            ::RegisterClassW(&windowClass);
+            HWND window = ::CreateWindowExW(0, ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                            nullptr, nullptr, nullptr);
+            ::SetEvent(made);
+            ::WaitForSingleObject(m_stop, INFINITE);
+            ::DestroyWindow(window);
+            ::UnregisterClassW(ZEP_ASSISTANT_CLASS, nullptr);
+        });
+        ::WaitForSingleObject(made, INFINITE);
+        ::CloseHandle(made);
+    }
+    ~HungAssistant()
+    {
+        ::SetEvent(m_stop);
+        m_thread.join();
+        ::CloseHandle(m_stop);
+    }
+
+private:
+    HANDLE m_stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread m_thread;
+};
+std::unique_ptr<HungAssistant> g_hungAssistant;
+
+// Each row spoils one thing of a fresh installation: the launcher still comes up parked on the right edge
+// (saying why, where the row names a debug string), the dock key brings the bar in (then `check`, if any,
+// with the bar in) and out again, and closing it frees the instance mutex.
 struct FaultCase {
     const char* name;
     std::function<void()> spoil;
     std::function<void()> check;
+    const char* says = nullptr;
 };
 std::ostream& operator<<(std::ostream& out, const FaultCase& row) { return out << row.name; }
 
@@ -48,8 +87,12 @@ const FaultCase kFaults[] = {
     {"path_300", [] { SetMachineValue(L"ZepBright", L"C:\\" + std::wstring(300, L'p')); }, nullptr},
     {"path_is_a_file", [] { SetMachineValue(L"ZepAir", ToolFolder(L"ZepAir") + L"\\ZepAir.exe"); }, nullptr},
     {"hklm_key_missing", [] { DeleteMachineKey(); }, nullptr},
-    {"assistant_not_a_program",
-     [] { WriteFileBytes(kAssistantFolder + ZEP_ASSISTANT64_EXE, NoiseBytes(4096)); }, nullptr},
+    {"assistant_missing", [] { ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_ASSISTANT64_EXE).c_str())); }, nullptr,
+     "X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook"},
+    {"assistant_not_a_program", [] { WriteFileBytes(kAssistantFolder + ZEP_ASSISTANT64_EXE, NoiseBytes(4096)); }, nullptr,
+     "X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook"},
+    {"assistant_hung", [] { g_hungAssistant = std::make_unique<HungAssistant>(); }, nullptr,
+     "ZepAssistant64 does not answer: Zephra runs without the 64-bit shell hook"},
     {"hook64_missing", [] { ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_HOOK64_DLL).c_str())); }, nullptr},
     {"hook64_not_a_program", [] { WriteFileBytes(kAssistantFolder + ZEP_HOOK64_DLL, NoiseBytes(4096)); }, nullptr},
     // A path holds up to its first NUL, as Windows reads it.
@@ -60,7 +103,14 @@ const FaultCase kFaults[] = {
      [] { EXPECT_FALSE(ButtonVisible(1000)); }},
 };
 
-class Faults : public DockTest, public ::testing::WithParamInterface<FaultCase> {};
+class Faults : public DockTest, public ::testing::WithParamInterface<FaultCase> {
+protected:
+    void TearDown() override
+    {
+        g_hungAssistant.reset();
+        DockTest::TearDown();
+    }
+};
 
 TEST_P(Faults, TheLauncherCopes)
 {
@@ -70,8 +120,13 @@ TEST_P(Faults, TheLauncherCopes)
     DebuggedProcess& launcher = StartLauncher();
     ASSERT_TRUE(LauncherReady());
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
+    if (fault.says) {
+        EXPECT_TRUE(DebugString(fault.says));
+    }
     EXPECT_TRUE(Reveal(kShownRight));
     if (fault.check) fault.check();
+    PressDockKey();
+    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
     EXPECT_TRUE(CloseLauncher());
     EXPECT_TRUE(InstanceMutexFree());
     EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "an assistant stayed";
