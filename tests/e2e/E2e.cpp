@@ -505,13 +505,16 @@ bool SetNamedEvent(const wchar_t* name)
     return set;
 }
 
-HANDLE Start(const std::wstring& commandLine)
+HANDLE Start(const std::wstring& commandLine, HANDLE output)
 {
     std::wstring line = commandLine;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
+    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
+    startup.hStdOutput = startup.hStdError = output;
     PROCESS_INFORMATION info = {};
-    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return nullptr;
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, output != nullptr, 0, nullptr, nullptr, &startup, &info))
+        return nullptr;
     ::CloseHandle(info.hThread);
     return info.hProcess;
 }

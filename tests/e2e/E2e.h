@@ -121,7 +121,8 @@ bool NoProcessNamed(const wchar_t* exeName, DWORD timeoutMs = kAppears);
 void KillProcessesNamed(const wchar_t* exeName);
 bool InstanceMutexFree();
 bool SetNamedEvent(const wchar_t* name);
-HANDLE Start(const std::wstring& commandLine);  // the process handle (the caller closes it), or null
+// The process handle (the caller closes it), or null; `output` (inheritable) takes its standard output.
+HANDLE Start(const std::wstring& commandLine, HANDLE output = nullptr);
 DWORD ExitCodeOf(HANDLE process);  // waits (two minutes at most) and closes the handle; ~0u when none
 inline DWORD Run(const std::wstring& commandLine) { return ExitCodeOf(Start(commandLine)); }
 std::wstring StoredEdge();  // HKCU\SOFTWARE\Zephra Direction as "0x2", or "" when absent
