@@ -5,7 +5,6 @@
 namespace zep::e2e {
 namespace {
 
-
 const Box kCardRight = {1536, 368, 225, 344};
 const Box kLineRight = {1771, 292, 17, 495};
 
@@ -162,7 +161,7 @@ protected:
     void SetUp() override
     {
         DockTest::SetUp();
-        const std::wstring command = L"\"" + DemoToolPath() + L"\" \"%1\"";
+        const std::wstring command = L"\"" + BuildFolder() + L"bin\\zep_demo_tool.exe\" \"%1\"";
         ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CLASSES_ROOT, L".mht", nullptr, REG_SZ, L"ZepHelpProbe", 26));
         ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CLASSES_ROOT, L"ZepHelpProbe\\shell\\open\\command", nullptr,
                                                    REG_SZ, command.c_str(), static_cast<DWORD>((command.size() + 1) * 2)));
@@ -195,10 +194,9 @@ protected:
 // bar's buttons disabled until its close button, F1 opens the help file and the hide button hides the bar.
 TEST_F(ToolCommands, EveryKindOfButton)
 {
-    {
-        ScopedEnvironment log(L"ZEP_TOOL_START_LOG", kStartLog);
-        StartLauncher();
-    }
+    ::SetEnvironmentVariableW(L"ZEP_TOOL_START_LOG", kStartLog.c_str());
+    StartLauncher();
+    ::SetEnvironmentVariableW(L"ZEP_TOOL_START_LOG", nullptr);
     ASSERT_TRUE(LauncherReady());
     ASSERT_TRUE(Reveal(kShownRight));
 

@@ -5,12 +5,10 @@
 #include <aclapi.h>
 
 #include <functional>
-#include <memory>
 #include <thread>
 
 namespace zep::e2e {
 namespace {
-
 
 void SetDirection(DWORD type, const std::string& bytes)
 {
@@ -26,49 +24,39 @@ std::string RepeatedTo(const std::string& line, size_t size)
     return text.substr(0, size);
 }
 
-// A window of the assistant's class and title whose thread never takes a message: an assistant that hangs.
-// It is there before the launcher starts, so the real assistant ends at once as a second one.
-class HungAssistant {
-public:
-    HungAssistant()
-    {
-        HANDLE made = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
-        m_thread = std::thread([this, made] {
-            WNDCLASSW windowClass = {};
-            windowClass.lpfnWndProc = ::DefWindowProcW;
-            windowClass.lpszClassName = ZEP_ASSISTANT_CLASS;
-            ::RegisterClassW(&windowClass);
-            HWND window = ::CreateWindowExW(0, ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE, WS_POPUP, 0, 0, 0, 0, nullptr,
-                                            nullptr, nullptr, nullptr);
-            ::SetEvent(made);
-            ::WaitForSingleObject(m_stop, INFINITE);
-            ::DestroyWindow(window);
-            ::UnregisterClassW(ZEP_ASSISTANT_CLASS, nullptr);
-        });
-        ::WaitForSingleObject(made, INFINITE);
-        ::CloseHandle(made);
-    }
-    ~HungAssistant()
-    {
-        ::SetEvent(m_stop);
-        m_thread.join();
-        ::CloseHandle(m_stop);
-    }
+// A window of the assistant's class and title whose thread never reads its queue: an assistant that hangs. It
+// is there before the launcher starts, so the real assistant ends at once as a second one.
+HANDLE g_hungStop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+std::thread g_hungAssistant;
+void StartHungAssistant()
+{
+    HANDLE made = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    ::ResetEvent(g_hungStop);
+    g_hungAssistant = std::thread([made] {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = ::DefWindowProcW;
+        windowClass.lpszClassName = ZEP_ASSISTANT_CLASS;
+        ::RegisterClassW(&windowClass);
+        HWND window = ::CreateWindowExW(0, ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                        nullptr, nullptr);
+        ::SetEvent(made);
+        ::WaitForSingleObject(g_hungStop, INFINITE);
+        ::DestroyWindow(window);
+        ::UnregisterClassW(ZEP_ASSISTANT_CLASS, nullptr);
+    });
+    ::WaitForSingleObject(made, INFINITE);
+    ::CloseHandle(made);
+}
 
-private:
-    HANDLE m_stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread m_thread;
-};
-std::unique_ptr<HungAssistant> g_hungAssistant;
-
-// Each row spoils one thing of a fresh installation: the launcher still comes up parked on the right edge
-// (saying why, where the row names a debug string), the dock key brings the bar in (then `check`, if any,
-// with the bar in) and out again, and closing it frees the instance mutex.
+// Each row spoils one thing of a fresh installation (or of the running launcher's world): the launcher still
+// comes up parked on the right edge (saying why, where the row names a debug string), the dock key brings the
+// bar in (then `check`, if any, with the bar in) and out again, and closing it frees the instance mutex.
 struct FaultCase {
     const char* name;
     std::function<void()> spoil;
     std::function<void()> check;
     const char* says = nullptr;
+    bool whileRunning = false;
 };
 std::ostream& operator<<(std::ostream& out, const FaultCase& row) { return out << row.name; }
 
@@ -91,8 +79,15 @@ const FaultCase kFaults[] = {
      "X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook"},
     {"assistant_not_a_program", [] { WriteFileBytes(kAssistantFolder + ZEP_ASSISTANT64_EXE, NoiseBytes(4096)); }, nullptr,
      "X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook"},
-    {"assistant_hung", [] { g_hungAssistant = std::make_unique<HungAssistant>(); }, nullptr,
+    {"assistant_hung", StartHungAssistant, nullptr,
      "ZepAssistant64 does not answer: Zephra runs without the 64-bit shell hook"},
+    {"assistant_killed", [] { KillProcessesNamed(ZEP_ASSISTANT64_EXE); }, nullptr, nullptr, true},
+    {"machine_key_made_again",
+     [] {
+         DeleteMachineKey();
+         for (const wchar_t* tool : kAllTools) SetMachineValue(tool, ToolFolder(tool));
+     },
+     nullptr, nullptr, true},
     {"hook64_missing", [] { ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_HOOK64_DLL).c_str())); }, nullptr},
     {"hook64_not_a_program", [] { WriteFileBytes(kAssistantFolder + ZEP_HOOK64_DLL, NoiseBytes(4096)); }, nullptr},
     // A path holds up to its first NUL, as Windows reads it.
@@ -107,7 +102,10 @@ class Faults : public DockTest, public ::testing::WithParamInterface<FaultCase> 
 protected:
     void TearDown() override
     {
-        g_hungAssistant.reset();
+        if (g_hungAssistant.joinable()) {
+            ::SetEvent(g_hungStop);
+            g_hungAssistant.join();
+        }
         DockTest::TearDown();
     }
 };
@@ -115,10 +113,11 @@ protected:
 TEST_P(Faults, TheLauncherCopes)
 {
     const FaultCase& fault = GetParam();
-    fault.spoil();
+    if (!fault.whileRunning) fault.spoil();
     ASSERT_FALSE(HasFatalFailure());
     DebuggedProcess& launcher = StartLauncher();
     ASSERT_TRUE(LauncherReady());
+    if (fault.whileRunning) fault.spoil();
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
     if (fault.says) {
         EXPECT_TRUE(DebugString(fault.says));
@@ -134,16 +133,7 @@ TEST_P(Faults, TheLauncherCopes)
     EXPECT_TRUE(NoExceptions(launcher));
 }
 
-INSTANTIATE_TEST_SUITE_P(Installations, Faults, ::testing::ValuesIn(kFaults),
-                         RowName());
-
-// Killed while the launcher runs: the launcher goes on, and its dock key with it.
-TEST_F(DockTest, AKilledAssistantLeavesTheDockKeyWorking)
-{
-    ASSERT_TRUE(Launch());
-    KillProcessesNamed(ZEP_ASSISTANT64_EXE);
-    EXPECT_TRUE(Reveal(kShownRight));
-}
+INSTANTIATE_TEST_SUITE_P(Installations, Faults, ::testing::ValuesIn(kFaults), RowName());
 
 // Gives the per-user key a protected access list: everyone may read it, and write it too unless readOnly.
 DWORD SetUserKeyAccess(bool readOnly)
@@ -186,17 +176,6 @@ TEST_F(DockTest, AReadOnlyUserKeyAbandonsAnEdgeChange)
     EXPECT_TRUE(WindowAt(kBarTitle, {-11, 20, 133, 1040}));
     EXPECT_TRUE(CloseLauncher());
     EXPECT_EQ(L"0x1", StoredEdge()) << "Direction after the abandoned change";
-}
-
-// The machine key deleted and made again while the launcher runs: it goes on answering its key.
-TEST_F(DockTest, AMachineKeyMadeAgainKeepsTheDockKey)
-{
-    ASSERT_TRUE(Launch());
-    DeleteMachineKey();
-    Install();
-    ASSERT_TRUE(Reveal(kShownRight));
-    PressDockKey();
-    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
 }
 
 // Smaller screens, each on a display and wineserver of its own (CTest sets ZEP_WINE_SCREEN for each): the bar

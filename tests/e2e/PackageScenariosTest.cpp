@@ -168,7 +168,7 @@ protected:
 // dock.
 TEST_F(Packages, TestPackageInstallUpgradeDowngradeUninstall)
 {
-    const std::wstring package = TestPackage(), next = NextPackage();
+    const std::wstring package = TestPackage(), next = TestPackage(1);
     const std::wstring nextVersion = next.substr(next.rfind(L'-') + 1, next.size() - next.rfind(L'-') - 5);
     ASSERT_EQ(0u, Msiexec(L"/x " + Quoted(package) + L" /qn")) << "uninstall of the demo's package";
     const Snapshot before = Take();

@@ -160,11 +160,7 @@ std::map<std::string, long long> Holdings()
     for (BOOL more = ::Thread32First(snapshot, &thread); more; more = ::Thread32Next(snapshot, &thread))
         held["threads"] += thread.th32OwnerProcessID == ids.front();
     ::CloseHandle(snapshot);
-    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(w, &pid);
-        held["windows"] += pid == ids.front();
-    }
+    held["windows"] = CountWindowsOf(L"Zephra3.exe");
     const std::pair<const char*, WPARAM> kinds[] = {{"kernel", 0}, {"keys", 1}, {"gdi", 2}, {"memdc", 3}, {"windc", 4}, {"images", 10}};
     for (const auto& kind : kinds) held[kind.first] = SendToDock(WM_QUERY_RESOURCES, kind.second, 0);
     return held;
