@@ -1,4 +1,4 @@
-// The description card beside the revealed bar, and what the buttons do.
+// The description card's rules beside the revealed bar, and what the buttons do.
 
 #include "E2e.h"
 
@@ -7,55 +7,6 @@ namespace {
 
 const Box kCardRight = {1536, 368, 225, 344};
 const Box kLineRight = {1771, 292, 17, 495};
-
-// ---- on every edge: pointing at a tool button opens its card beside the bar, pointing at the combined
-// button switches the same card to the wide one (the white line stays), the dock key closes it ----
-
-struct CardCase {
-    const char* name;
-    int edge;
-    Box shown, card, line, wideCard, parked;
-};
-std::ostream& operator<<(std::ostream& out, const CardCase& row) { return out << row.name; }
-
-class CardOnEdge : public DockTest, public ::testing::WithParamInterface<CardCase> {};
-
-TEST_P(CardOnEdge, OpensBesideTheBarAndWidensForTheCombinedButton)
-{
-    const CardCase& c = GetParam();
-    Install(c.edge);
-    ASSERT_TRUE(Launch());
-    ASSERT_TRUE(Reveal(c.shown));
-    PointAtButton(1003);
-    ASSERT_TRUE(PanelAt(c.card, c.line));
-    HWND card = PanelCard();
-    ASSERT_TRUE(DockIdle());  // the fade-in runs on the dock's thread
-    BYTE alpha = 0;
-    LayeredFlags(card, &alpha);
-    EXPECT_EQ(252, alpha) << "card's alpha after the fade-in";
-
-    PointAtButton(kCombinedButton);
-    ASSERT_TRUE(DockIdle());
-    EXPECT_TRUE(WaitUntil([] { return PanelCard() && PlaceOf(PanelCard()).w == 436; })) << "no wide card";
-    EXPECT_TRUE(PanelAt(c.wideCard, c.line));
-    EXPECT_EQ(card, PanelCard()) << "the card window changed while switching";
-
-    PointAway();
-    PressDockKey();
-    EXPECT_TRUE(NoPanel()) << "after the dock key";
-    EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Edges, CardOnEdge,
-    ::testing::Values(CardCase{"right", 0, kShownRight, kCardRight, kLineRight, {1325, 368, 436, 344}, kParkedRight},
-                      CardCase{"left", 1, {-11, 20, 133, 1040}, {159, 368, 225, 344}, {132, 292, 17, 495},
-                               {159, 368, 436, 344}, {-133, 20, 133, 1040}},
-                      CardCase{"top", 2, {440, -11, 1040, 133}, {847, 159, 225, 344}, {712, 132, 495, 17},
-                               {742, 159, 436, 344}, {440, -133, 1040, 133}},
-                      CardCase{"bottom", 3, {440, 958, 1040, 133}, {847, 577, 225, 344}, {712, 931, 495, 17},
-                               {742, 577, 436, 344}, {440, 1080, 1040, 133}}),
-    RowName());
 
 // The hover rules on the right edge: keys that are not the dock key's release do nothing; nothing opens while
 // the bar is hidden or moving or for the settings and hide buttons; repeated reports open one card; the next

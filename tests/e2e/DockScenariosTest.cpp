@@ -1,5 +1,5 @@
 // The bar at rest and in motion: where it parks on each edge, which buttons it shows, one launcher at a time,
-// the assistant's part, and the dock key's slides.
+// the assistant's role, and the dock key on each edge.
 
 #include "E2e.h"
 
@@ -145,18 +145,20 @@ TEST_F(DockTest, ALauncherEndedEarlyTakesItsAssistantAlong)
 
 // ---- on each edge: parked just beyond the edge of the 1920 x 1080 screen, the dialog over the bar's middle
 // 600 pixels, both as tool windows; the dock key brings the bar in (122 of 133 pixels inside the screen) with a
-// taskbar button and every button enabled, and again back out, both windows hidden, the buttons disabled ----
+// taskbar button and every button enabled; pointing at a tool button opens its card beside the bar, pointing
+// at the combined button switches the same card to the wide one (the white line stays); the dock key closes
+// it and takes the bar back out, both windows hidden, the buttons disabled ----
 
 struct EdgeCase {
     const char* name;
     int edge;
-    Box parked, parkedDock, shown, shownDock;
+    Box parked, parkedDock, shown, shownDock, card, line, wideCard;
 };
 std::ostream& operator<<(std::ostream& out, const EdgeCase& row) { return out << row.name; }
 
 class OnEdge : public DockTest, public ::testing::WithParamInterface<EdgeCase> {};
 
-TEST_P(OnEdge, ParksAsToolWindowsAndSlidesInAndOut)
+TEST_P(OnEdge, ParksSlidesAndOpensCards)
 {
     const EdgeCase& c = GetParam();
     Install(c.edge);
@@ -169,6 +171,21 @@ TEST_P(OnEdge, ParksAsToolWindowsAndSlidesInAndOut)
     // The section names of the ten slots and of the alternative tool, as read from LaunchInfo.ini.
     for (const wchar_t* tool : kAllTools) EXPECT_TRUE(DebugString(std::string(tool, tool + wcslen(tool))));
     for (const bool shown : {true, false}) {
+        if (!shown) {
+            PointAtButton(1003);
+            ASSERT_TRUE(PanelAt(c.card, c.line));
+            HWND card = PanelCard();
+            ASSERT_TRUE(DockIdle());  // the fade-in runs on the dock's thread
+            BYTE alpha = 0;
+            LayeredFlags(card, &alpha);
+            EXPECT_EQ(252, alpha) << "card's alpha after the fade-in";
+            PointAtButton(kCombinedButton);
+            ASSERT_TRUE(DockIdle());
+            EXPECT_TRUE(WaitUntil([] { return PanelCard() && PlaceOf(PanelCard()).w == 436; })) << "no wide card";
+            EXPECT_TRUE(PanelAt(c.wideCard, c.line));
+            EXPECT_EQ(card, PanelCard()) << "the card window changed while switching";
+            PointAway();
+        }
         PressDockKey();
         EXPECT_TRUE(WindowAt(kBarTitle, shown ? c.shown : c.parked));
         EXPECT_TRUE(WindowAt(kDockTitle, shown ? c.shownDock : c.parkedDock));
@@ -177,15 +194,19 @@ TEST_P(OnEdge, ParksAsToolWindowsAndSlidesInAndOut)
         EXPECT_TRUE(ButtonsDisabled(!shown));
         EXPECT_TRUE(IsToolWindow(kBarTitle, !shown));
     }
+    EXPECT_TRUE(NoPanel()) << "after the dock key";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, OnEdge,
-    ::testing::Values(
-        EdgeCase{"right", 0, kParkedRight, {1920, 235, 133, 600}, kShownRight, {1798, 235, 133, 600}},
-        EdgeCase{"left", 1, {-133, 20, 133, 1040}, {-133, 235, 133, 600}, {-11, 20, 133, 1040}, {-11, 235, 133, 600}},
-        EdgeCase{"top", 2, {440, -133, 1040, 133}, {655, -133, 600, 133}, {440, -11, 1040, 133}, {655, -11, 600, 133}},
-        EdgeCase{"bottom", 3, {440, 1080, 1040, 133}, {655, 1080, 600, 133}, {440, 958, 1040, 133}, {655, 958, 600, 133}}),
+    ::testing::Values(EdgeCase{"right", 0, kParkedRight, {1920, 235, 133, 600}, kShownRight, {1798, 235, 133, 600},
+                               {1536, 368, 225, 344}, {1771, 292, 17, 495}, {1325, 368, 436, 344}},
+                      EdgeCase{"left", 1, {-133, 20, 133, 1040}, {-133, 235, 133, 600}, {-11, 20, 133, 1040},
+                               {-11, 235, 133, 600}, {159, 368, 225, 344}, {132, 292, 17, 495}, {159, 368, 436, 344}},
+                      EdgeCase{"top", 2, {440, -133, 1040, 133}, {655, -133, 600, 133}, {440, -11, 1040, 133},
+                               {655, -11, 600, 133}, {847, 159, 225, 344}, {712, 132, 495, 17}, {742, 159, 436, 344}},
+                      EdgeCase{"bottom", 3, {440, 1080, 1040, 133}, {655, 1080, 600, 133}, {440, 958, 1040, 133},
+                               {655, 958, 600, 133}, {847, 577, 225, 344}, {712, 931, 495, 17}, {742, 577, 436, 344}}),
     RowName());
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -40,14 +42,12 @@ int CountTopLevel(Predicate predicate)
     for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) count += predicate(w) ? 1 : 0;
     return count;
 }
-
 HWND DockButton(int id) { return Dock() ? ::GetDlgItem(Dock(), id) : nullptr; }
 AssertionResult Listed(const std::ostringstream& wrong, const char* what)
 {
     if (wrong.str().empty()) return AssertionSuccess();
     return AssertionFailure() << what << wrong.str();
 }
-
 void SetValue(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const void* data, DWORD size)
 {
     EXPECT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(root, path, name, type, data, size)) << Narrow(path) << " " << Narrow(name);
@@ -119,7 +119,6 @@ AssertionResult PanelsUntil(Wanted wanted, const std::string& want)
     for (const auto& w : windows) failure << " " << PlaceOf(w.first) << (w.second == Card ? " (card);" : ";");
     return failure;
 }
-
 bool OnePanel(const std::vector<std::pair<HWND, PanelKind>>& windows)
 {
     return windows.size() == 3 && std::count_if(windows.begin(), windows.end(), [](const auto& w) { return w.second == Card; }) == 1;
@@ -131,7 +130,6 @@ HWND PanelChild(int id, bool card = false)  // a button of a panel, or with `car
     }
     return nullptr;
 }
-
 void SendKeys(std::vector<std::pair<WORD, DWORD>> keys, bool virtualKey = false)  // (scan code or vk, flags)
 {
     std::vector<INPUT> inputs(keys.size());
@@ -142,7 +140,6 @@ void SendKeys(std::vector<std::pair<WORD, DWORD>> keys, bool virtualKey = false)
     }
     ASSERT_EQ(inputs.size(), ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)));
 }
-
 bool PointAt(HWND window, bool click = false)
 {
     const Box place = PlaceOf(window);
@@ -194,7 +191,6 @@ int CountWindowsOf(const wchar_t* exeName)
     const std::vector<DWORD> ids = ProcessesNamed(exeName);
     return CountTopLevel([&](HWND w) { return std::count(ids.begin(), ids.end(), ProcessOf(w)) != 0; });
 }
-
 AssertionResult WindowAt(const wchar_t* title, Box want)
 {
     HWND window = nullptr;
@@ -202,7 +198,6 @@ AssertionResult WindowAt(const wchar_t* title, Box want)
     if (!window) return AssertionFailure() << "no window \"" << Narrow(title) << "\"";
     return AssertionFailure() << "\"" << Narrow(title) << "\" at " << PlaceOf(window) << ", want " << want;
 }
-
 AssertionResult IsToolWindow(const wchar_t* title, bool tool)
 {
     HWND window = Window(title);
@@ -212,7 +207,6 @@ AssertionResult IsToolWindow(const wchar_t* title, bool tool)
     return AssertionFailure() << "\"" << Narrow(title) << "\" extended style " << Hex(exStyle) << ": want " << Hex(set)
                               << " set, " << Hex(clear) << " clear";
 }
-
 AssertionResult PairVisible(bool visible)
 {
     for (HWND window : {Bar(), Dock()}) {
@@ -221,7 +215,6 @@ AssertionResult PairVisible(bool visible)
     }
     return AssertionSuccess();
 }
-
 bool ButtonVisible(int id) { return DockButton(id) && (::GetWindowLongPtrW(DockButton(id), GWL_STYLE) & WS_VISIBLE); }
 
 AssertionResult ButtonsAt(const ButtonPlaces& visible)
@@ -242,7 +235,6 @@ AssertionResult ButtonsAt(const ButtonPlaces& visible)
     }
     return Listed(wrong, "");
 }
-
 AssertionResult ButtonsDisabled(bool disabled)
 {
     std::ostringstream wrong;
@@ -252,14 +244,12 @@ AssertionResult ButtonsDisabled(bool disabled)
     }
     return Listed(wrong, disabled ? "buttons not disabled:" : "buttons not enabled:");
 }
-
 AssertionResult DockIdle()
 {
     DWORD_PTR result = 0;
     if (Dock() && ::SendMessageTimeoutW(Dock(), WM_NULL, 0, 0, SMTO_NORMAL, kStarts, &result)) return AssertionSuccess();
     return AssertionFailure() << (Dock() ? "the dock dialog does not answer" : "no dock dialog");
 }
-
 LRESULT SendToDock(UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
@@ -268,7 +258,6 @@ LRESULT SendToDock(UINT message, WPARAM wParam, LPARAM lParam)
         ADD_FAILURE() << "message " << message << " not handled by the dock dialog";
     return static_cast<LRESULT>(result);
 }
-
 void HoverCycles(int cycles)
 {
     const std::pair<WPARAM, LPARAM> reports[] = {{1003, 1}, {1003, 0}, {1003, 1}, {1004, 0}, {1004, 1}};
@@ -277,13 +266,11 @@ void HoverCycles(int cycles)
         SendToDock(WM_TIMER, kPanelCloseTimer, 0);
     }
 }
-
 bool Broadcast(UINT message)
 {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutW(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, kAppears, &result) != 0;
 }
-
 std::vector<DWORD> ScreenPixels(Box region)
 {
     HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
@@ -305,7 +292,6 @@ std::vector<DWORD> ScreenPixels(Box region)
 
 HWND PanelCard() { return PanelChild(0, true); }
 int PanelWindowCount() { return static_cast<int>(PanelWindows().size()); }
-
 AssertionResult PanelAt(Box card, Box line)
 {
     std::ostringstream want;
@@ -318,10 +304,8 @@ AssertionResult PanelAt(Box card, Box line)
         },
         want.str());
 }
-
 AssertionResult PanelOpen() { return PanelsUntil(OnePanel, "no panel"); }
 AssertionResult NoPanel() { return PanelsUntil([](const auto& windows) { return windows.empty(); }, "a panel is open"); }
-
 DWORD LayeredFlags(HWND window, BYTE* alpha)
 {
     BYTE ownAlpha = 0;
@@ -337,7 +321,6 @@ void SendDockKey()
     const DWORD flags = KEYEVENTF_SCANCODE | KEYEVENTF_EXTENDEDKEY;
     SendKeys({{kDockScanCode, flags}, {kDockScanCode, flags | KEYEVENTF_KEYUP}});
 }
-
 void PressDockKey()
 {
     // Under Wine a key sent while the debugged launcher stops at a debug event can pass by its keyboard hook;
@@ -352,7 +335,6 @@ void PressDockKey()
     }
     ADD_FAILURE() << "the dock key never reached the launcher's keyboard hook";
 }
-
 void KeyEvent(WORD scanCode, bool up, bool extended)
 {
     SendKeys({{scanCode, KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0)}});
@@ -362,7 +344,6 @@ void PointAtButton(int id) { EXPECT_TRUE(PointAt(DockButton(id))) << "no button 
 bool PointAtPanelButton(int id) { return PointAt(PanelChild(id)); }
 void ClickButton(int id) { EXPECT_TRUE(PointAt(DockButton(id), true)) << "no button " << id; }
 bool ClickPanelButton(int id) { return PointAt(PanelChild(id), true); }
-
 std::vector<std::string> KeysSentByClicking(int id, size_t expected)
 {
     g_keysSeen.clear();
@@ -400,7 +381,6 @@ std::vector<DWORD> ProcessesNamed(const wchar_t* exeName)
     ::CloseHandle(snapshot);
     return ids;
 }
-
 void KillProcessesNamed(const wchar_t* exeName)
 {
     for (DWORD id : ProcessesNamed(exeName)) {
@@ -409,7 +389,6 @@ void KillProcessesNamed(const wchar_t* exeName)
         if (process) ::CloseHandle(process);
     }
 }
-
 bool InstanceMutexFree()
 {
     HANDLE mutex = ::OpenMutexW(SYNCHRONIZE, FALSE, ZEP_INSTANCE_MUTEX);
@@ -420,7 +399,6 @@ bool SetNamedEvent(const wchar_t* name)
     HANDLE event = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
     return event && (::SetEvent(event) & ::CloseHandle(event));
 }
-
 HANDLE Start(const std::wstring& commandLine, HANDLE output)
 {
     std::wstring line = commandLine;
@@ -434,7 +412,6 @@ HANDLE Start(const std::wstring& commandLine, HANDLE output)
     ::CloseHandle(info.hThread);
     return info.hProcess;
 }
-
 DWORD ExitCodeOf(HANDLE process)
 {
     DWORD code = ~0u;
@@ -442,7 +419,6 @@ DWORD ExitCodeOf(HANDLE process)
     if (process) ::CloseHandle(process);
     return code;
 }
-
 std::wstring StoredEdge()
 {
     DWORD value = 0, size = sizeof(value);
@@ -461,30 +437,16 @@ void DeleteMachineValue(const wchar_t* name)
 {
     EXPECT_EQ(ERROR_SUCCESS, ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Zephra", name));
 }
-
 void WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << Narrow(path);
-    DWORD written = 0;
-    EXPECT_TRUE(::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-    ::CloseHandle(file);
+    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    EXPECT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << Narrow(path);
 }
-
 std::string ReadFileBytes(const std::wstring& path)
 {
-    std::string bytes;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(::GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ::ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    ::CloseHandle(file);
-    return bytes;
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
-
 std::string NoiseBytes(size_t count)
 {
     std::string bytes(count, '\0');
@@ -503,14 +465,12 @@ std::wstring BuildFolder()
     bin = bin.substr(0, bin.find_last_of(L'\\'));
     return bin.substr(0, bin.find_last_of(L'\\') + 1);
 }
-
 std::wstring TestPackage(int patchesAhead)
 {
     if (patchesAhead == 0) return BuildFolder() + L"packages\\Zephra3-Test-" + Wide(ZEP_VERSION_TEXT) + L".msi";
     return BuildFolder() + L"packages\\upgrade\\Zephra3-Test-" + std::to_wstring(ZEP_VERSION_MAJOR) + L"." +
            std::to_wstring(ZEP_VERSION_MINOR) + L"." + std::to_wstring(ZEP_VERSION_PATCH + patchesAhead) + L".msi";
 }
-
 std::vector<std::wstring> InstalledTestVersions()
 {
     std::vector<std::wstring> versions;
@@ -532,7 +492,6 @@ std::vector<ToolStart> ToolStarts()
     }
     return starts;
 }
-
 int StartsOf(const std::string& tool)
 {
     const std::vector<ToolStart> starts = ToolStarts();
@@ -543,14 +502,13 @@ int StartsOf(const std::string& tool)
 
 void DockTest::SetUp()
 {
-    // Whatever ran before this program (or a case that crashed) is no part of this one.
+    // Whatever ran before this program (or a case that crashed) does not belong to this one.
     KillProcessesNamed(L"Zephra3.exe");
     KillProcessesNamed(ZEP_ASSISTANT64_EXE);
     ::DeleteFileW(kStartLog.c_str());
     PointAway();
     Install();
 }
-
 void DockTest::TearDown()
 {
     if (Dock()) {
@@ -568,7 +526,6 @@ void DockTest::TearDown()
     KillProcessesNamed(ZEP_ASSISTANT64_EXE);
     m_launchers.clear();
 }
-
 void DockTest::Install(int edge, const std::vector<std::wstring>& tools)
 {
     if (!DockIntact()) {
@@ -602,14 +559,12 @@ void DockTest::Install(int edge, const std::vector<std::wstring>& tools)
     const DWORD direction = static_cast<DWORD>(edge);
     SetUserValue(L"Direction", REG_DWORD, &direction, sizeof(direction));
 }
-
 DebuggedProcess& DockTest::StartLauncher(const std::wstring& program)
 {
     m_launchers.push_back(std::make_unique<DebuggedProcess>(program, std::wstring(), true));
     EXPECT_TRUE(m_launchers.back()->started());
     return *m_launchers.back();
 }
-
 AssertionResult DockTest::LauncherReady()
 {
     if (!WaitUntil([] { return Dock() != nullptr; }, kStarts)) return AssertionFailure() << "no dock dialog";
@@ -623,28 +578,24 @@ AssertionResult DockTest::LauncherReady()
     if (!WaitUntil([] { return PairVisible(false); })) return PairVisible(false);
     return DockIdle();
 }
-
 AssertionResult DockTest::LauncherEnds()
 {
     if (!m_launchers.empty() && m_launchers.back()->WaitForExit(kStarts))
         return AssertionSuccess() << "exit code " << m_launchers.back()->exitCode();
     return AssertionFailure() << "the launcher keeps running";
 }
-
 AssertionResult DockTest::CloseLauncher()
 {
     HWND dock = Dock();
     if (!dock || !::PostMessageW(dock, WM_CLOSE, 0, 0)) return AssertionFailure() << "no dock dialog to close";
     return LauncherEnds();
 }
-
 AssertionResult DockTest::Reveal(Box shownBar)
 {
     PressDockKey();
     AssertionResult at = WindowAt(kBarTitle, shownBar);
     return at ? DockIdle() : at;
 }
-
 AssertionResult DockTest::DebugString(const std::string& text, const DebuggedProcess* from)
 {
     const auto seen = [&] {
@@ -654,7 +605,6 @@ AssertionResult DockTest::DebugString(const std::string& text, const DebuggedPro
     if (WaitUntil(seen, from ? 0 : kAppears)) return AssertionSuccess();
     return AssertionFailure() << "debug string \"" << text << "\" missing";
 }
-
 AssertionResult DockTest::NoExceptions(const DebuggedProcess& process) const
 {
     std::ostringstream raised;

@@ -53,8 +53,7 @@ bool WaitUntil(Condition condition, DWORD timeoutMs = kAppears)
 inline void Observe(DWORD observeMs) { ::Sleep(observeMs); }  // the time in which something must not happen
 
 struct RowName {  // names the rows of a case table in test names
-    template <typename Row>
-    std::string operator()(const ::testing::TestParamInfo<Row>& info) const { return info.param.name; }
+    template <typename Row> std::string operator()(const ::testing::TestParamInfo<Row>& info) const { return info.param.name; }
 };
 
 // ---- windows; the waiting checks wait kAppears ----
@@ -139,11 +138,9 @@ const std::wstring kStartLog = L"C:\\ZepToolStarts.log";
 std::vector<ToolStart> ToolStarts();
 int StartsOf(const std::string& tool);
 
-// A fresh installation (right edge, every tool unless a case asks otherwise: the package through msiexec
-// when an installed file differs, the demo tool under the tools' names, their machine values) and no
-// launcher, assistant or pointer on the dock per case. At the end the launcher is closed if it runs, and
-// every process and window of the dock must be gone. Launchers run under this program's debugger, which
-// collects their and their assistants' debug strings.
+// Per case a fresh installation (right edge, every tool unless it asks otherwise) and no launcher, assistant or
+// pointer on the dock; at the end every process and window of the dock must be gone. Launchers run under this
+// program's debugger, which collects their and their assistants' debug strings.
 class DockTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -158,9 +155,9 @@ protected:
         return LauncherReady();
     }
     AssertionResult LauncherEnds();
-    AssertionResult CloseLauncher();        // WM_CLOSE to the dock dialog; the launcher ends
+    AssertionResult CloseLauncher();       // WM_CLOSE to the dock dialog; the launcher ends
     AssertionResult Reveal(Box shownBar);  // the dock key, then the bar at its shown place and the launcher idle
-    // A debug string of the latest launcher (or `from`) or its assistant, exactly this text; waits kAppears.
+    // A debug string, exactly this text, of the latest launcher or its assistant (waits kAppears) or of `from`.
     AssertionResult DebugString(const std::string& text, const DebuggedProcess* from = nullptr);
     AssertionResult NoExceptions(const DebuggedProcess& process) const;
 

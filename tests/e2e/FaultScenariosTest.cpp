@@ -14,7 +14,6 @@ void SetDirection(DWORD type, const std::string& bytes)
 {
     SetUserValue(L"Direction", type, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
-
 std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof(value)); }
 
 std::string RepeatedTo(const std::string& line, size_t size)

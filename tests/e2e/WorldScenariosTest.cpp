@@ -124,12 +124,8 @@ TEST_F(DockTest, TeardownRaces)
         ASSERT_TRUE(LauncherReady());
         ASSERT_TRUE(Reveal(kShownRight));
         std::vector<std::thread> writers;
-        for (int i = 1; i <= 6; ++i) {
-            writers.emplace_back([i] {
-                const std::wstring name = L"Burst" + std::to_wstring(i);
-                ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Zephra", name.c_str(), REG_SZ, L"x", 4);
-            });
-        }
+        for (int i = 1; i <= 6; ++i)
+            writers.emplace_back([i] { SetMachineValue((L"Burst" + std::to_wstring(i)).c_str(), L"x"); });
         SetNamedEvent(ZEP_SHELL_NOTIFY_EVENT);
         ::PostMessageW(Dock(), WM_CLOSE, 0, 0);
         EXPECT_TRUE(LauncherEnds());
@@ -171,10 +167,8 @@ std::map<std::string, long long> Holdings()
 // Short by default; ZEP_SOAK_CYCLES=1000 ZEP_SOAK_REBUILDS=200 for the full run.
 TEST_F(DockTest, SoakLeavesTheLauncherHoldingWhatItHeld)
 {
-    const char* cyclesText = std::getenv("ZEP_SOAK_CYCLES");
-    const char* rebuildsText = std::getenv("ZEP_SOAK_REBUILDS");
-    const int cycles = cyclesText ? std::atoi(cyclesText) : 30;
-    const int rebuilds = rebuildsText ? std::atoi(rebuildsText) : 20;
+    const auto setting = [](const char* name, int otherwise) { return std::getenv(name) ? std::atoi(std::getenv(name)) : otherwise; };
+    const int cycles = setting("ZEP_SOAK_CYCLES", 30), rebuilds = setting("ZEP_SOAK_REBUILDS", 20);
     ASSERT_TRUE(Launch());
     const auto round = [this](int n, int rebuildCount) {
         for (int i = 0; i < n; ++i) {
