@@ -2,6 +2,8 @@
 
 #include "E2e.h"
 
+#include <tuple>
+
 namespace zep::e2e {
 namespace {
 
@@ -151,19 +153,12 @@ TEST_F(ToolCommands, EveryKindOfButton)
     ASSERT_TRUE(LauncherReady());
     ASSERT_TRUE(Reveal(kShownRight));
 
-    const struct {
-        int id;
-        const char* tool;
-        int count;
-    } starts[] = {{1000, "ZepBright", 1}, {1000, "ZepBright", 2}, {1001, "ZepSaver", 1},
-                  {1002, "ZepAir", 1},    {1005, "ZepTouch", 1},  {1007, "ZepSnap", 1}};
-    for (const auto& start : starts) ExpectStart(start.id, false, start.tool, start.count);
-    const struct {
-        int id;
-        std::vector<std::string> keys;
-    } keyButtons[] = {{1003, {"scan=0x76 up=1"}}, {1004, {"scan=0x75 up=1"}}, {1006, {"scan=0x4 up=0"}}};
-    for (const auto& button : keyButtons)
-        EXPECT_EQ(button.keys, KeysSentByClicking(button.id, button.keys.size())) << "key events of button " << button.id;
+    const std::tuple<int, const char*, int> starts[] = {{1000, "ZepBright", 1}, {1000, "ZepBright", 2}, {1001, "ZepSaver", 1},
+                                                        {1002, "ZepAir", 1},    {1005, "ZepTouch", 1},  {1007, "ZepSnap", 1}};
+    for (const auto& [id, tool, count] : starts) ExpectStart(id, false, tool, count);
+    const std::pair<int, std::vector<std::string>> keyButtons[] = {
+        {1003, {"scan=0x76 up=1"}}, {1004, {"scan=0x75 up=1"}}, {1006, {"scan=0x4 up=0"}}};
+    for (const auto& [id, keys] : keyButtons) EXPECT_EQ(keys, KeysSentByClicking(id, keys.size())) << "key events of button " << id;
     EXPECT_TRUE(WindowAt(kBarTitle, kShownRight));
 
     PointAtButton(kCombinedButton);

@@ -461,9 +461,7 @@ std::wstring BuildFolder()
 {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);  // <build>\bin\zep_e2e_tests.exe
-    std::wstring bin(path);
-    bin = bin.substr(0, bin.find_last_of(L'\\'));
-    return bin.substr(0, bin.find_last_of(L'\\') + 1);
+    return std::filesystem::path(path).parent_path().parent_path().wstring() + L"\\";
 }
 std::wstring TestPackage(int patchesAhead)
 {

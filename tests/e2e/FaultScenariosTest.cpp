@@ -32,9 +32,7 @@ void StartHungAssistant()
     HANDLE made = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
     ::ResetEvent(g_hungStop);
     g_hungAssistant = std::thread([made] {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = ::DefWindowProcW;
-        windowClass.lpszClassName = ZEP_ASSISTANT_CLASS;
+        const WNDCLASSW windowClass = {0, ::DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, ZEP_ASSISTANT_CLASS};
         ::RegisterClassW(&windowClass);
         HWND window = ::CreateWindowExW(0, ZEP_ASSISTANT_CLASS, ZEP_ASSISTANT64_TITLE, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                         nullptr, nullptr);
