@@ -1,5 +1,5 @@
 // The bar at rest and in motion: where it parks on each edge, which buttons it shows, one launcher at a time,
-// the assistant's part, and the dock key's slides.
+// the assistant's role, and the dock key on each edge.
 
 #include "E2e.h"
 
@@ -8,45 +8,11 @@
 namespace zep::e2e {
 namespace {
 
-
 // Every tool on the right edge: three full groups, 1010 in place of 1008 and 1009.
 const ButtonPlaces kAllToolsRight = {
     {1000, {53, 533, 48, 48}}, {1001, {53, 479, 48, 48}}, {1002, {53, 425, 48, 48}}, {1003, {53, 351, 48, 48}},
     {1004, {53, 297, 48, 48}}, {1005, {53, 243, 48, 48}}, {1006, {53, 129, 48, 48}}, {1007, {53, 75, 48, 48}},
     {1010, {53, 21, 48, 48}},  {1011, {82, 207, 27, 27}}, {1012, {45, 207, 27, 27}}};
-
-// ---- the parked bar: just beyond the edge of the 1920 x 1080 screen, the dialog over its middle 600 pixels ----
-
-struct ParkedCase {
-    const char* name;
-    int edge;
-    Box bar, dock;
-};
-std::ostream& operator<<(std::ostream& out, const ParkedCase& row) { return out << row.name; }
-
-class ParkedBar : public DockTest, public ::testing::WithParamInterface<ParkedCase> {};
-
-TEST_P(ParkedBar, LiesBeyondItsEdgeAsToolWindows)
-{
-    Install(GetParam().edge);
-    ASSERT_TRUE(Launch());
-    EXPECT_TRUE(WindowAt(kBarTitle, GetParam().bar));
-    EXPECT_TRUE(WindowAt(kDockTitle, GetParam().dock));
-    EXPECT_TRUE(IsToolWindow(kBarTitle));
-    EXPECT_TRUE(IsToolWindow(kDockTitle));
-    EXPECT_EQ(1, CountWindowsTitled(kBarTitle));
-    // The section names of the ten slots and of the alternative tool, as read from LaunchInfo.ini.
-    for (const char* tool : {"ZepBright", "ZepSaver", "ZepAir", "ZepMix", "ZepCam", "ZepTouch", "ZepGlow", "ZepSnap",
-                             "ZepShare", "ZepCast", "ZepGlowLite"})
-        EXPECT_TRUE(DebugString(tool));
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, ParkedBar,
-                         ::testing::Values(ParkedCase{"right", 0, {1920, 20, 133, 1040}, {1920, 235, 133, 600}},
-                                           ParkedCase{"left", 1, {-133, 20, 133, 1040}, {-133, 235, 133, 600}},
-                                           ParkedCase{"top", 2, {440, -133, 1040, 133}, {655, -133, 600, 133}},
-                                           ParkedCase{"bottom", 3, {440, 1080, 1040, 133}, {655, 1080, 600, 133}}),
-                         RowName());
 
 // ---- the buttons: absent tools hidden, present ones at the places of LaunchInfo.ini for their group ----
 
@@ -93,26 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
                      {1003, {211, 53, 48, 48}}, {1004, {265, 53, 48, 48}}, {1005, {319, 53, 48, 48}},
                      {1006, {433, 53, 48, 48}}, {1007, {487, 53, 48, 48}}, {1010, {541, 53, 48, 48}},
                      {1011, {376, 82, 27, 27}}, {1012, {376, 45, 27, 27}}}},
+        ButtonsCase{"all_right", 0, {std::begin(kAllTools), std::end(kAllTools)}, kParkedRight, {1920, 235, 133, 600},
+                    kAllToolsRight},
         // A stored edge outside 0-3 is read as the right edge: parked there with the right edge's layout.
         ButtonsCase{"edge_out_of_range", 7, {std::begin(kAllTools), std::end(kAllTools)}, {1920, 20, 133, 1040},
                     {1920, 235, 133, 600}, kAllToolsRight}),
     RowName());
-
-// A tool uninstalled while the launcher runs: the registry change notice rebuilds the bar, the tool's button
-// goes and the rest of its group moves to the places of the smaller layout.
-TEST_F(DockTest, ARegistryChangeRebuildsTheBar)
-{
-    ASSERT_TRUE(Launch());
-    EXPECT_TRUE(ButtonsAt(kAllToolsRight));
-    DeleteMachineValue(L"ZepBright");
-    // Sent, not posted: a message sent after a posted one may be handled first.
-    SendToDock(WM_REGISTRY_CHANGED, 0, 0);
-    ButtonPlaces rebuilt = kAllToolsRight;
-    rebuilt.erase(1000);
-    rebuilt[1001] = {53, 506, 48, 48};
-    rebuilt[1002] = {53, 452, 48, 48};
-    EXPECT_TRUE(ButtonsAt(rebuilt));
-}
 
 // ---- one launcher, its assistant, its end ----
 
@@ -131,7 +83,7 @@ TEST_F(DockTest, ASecondLauncherEndsAndLeavesTheFirstAsItWas)
     DebuggedProcess& second = StartLauncher();
     EXPECT_TRUE(second.WaitForExit(kStarts)) << "the second launcher keeps running";
     EXPECT_FALSE(first.WaitForExit(0)) << "the first launcher ended";
-    EXPECT_FALSE(SawDebugString("X64 OS execute ZepAssistant64.exe succeeded", &second));
+    EXPECT_FALSE(DebugString("X64 OS execute ZepAssistant64.exe succeeded", &second));
     EXPECT_EQ(1, CountWindowsTitled(kBarTitle));
     EXPECT_EQ(1, CountWindowsTitled(kDockTitle));
     EXPECT_EQ(bar, Bar());
@@ -143,42 +95,18 @@ TEST_F(DockTest, ASecondLauncherEndsAndLeavesTheFirstAsItWas)
     EXPECT_TRUE(first.WaitForExit(kStarts));
 }
 
-// On x64 the launcher starts the assistant, finds its hidden window and has it install the 64-bit hook.
-TEST_F(DockTest, TheAssistantInstallsTheShellHook)
+// On x64 the launcher starts the assistant, finds its hidden window and has it install the 64-bit hook. WM_CLOSE
+// to the dock dialog ends the launcher and the assistant and frees the instance mutex: the next start works.
+TEST_F(DockTest, TheAssistantHooksInAndLeavesWithTheLauncher)
 {
     ASSERT_TRUE(Launch());
     EXPECT_TRUE(DebugString("X64 OS execute ZepAssistant64.exe succeeded"));
-    EXPECT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64"));
-    EXPECT_TRUE(DebugString("Assistant64 InstallShellHook64"));
-    HWND assistant = Assistant();
-    ASSERT_TRUE(assistant) << "no assistant window";
-    EXPECT_FALSE(::IsWindowVisible(assistant));
-    EXPECT_EQ(1u, ProcessesNamed(ZEP_ASSISTANT64_EXE).size());
-}
-
-// Without ZepAssistant64.exe the launcher says so and runs on without the 64-bit shell hook: the bar and its
-// dock key work all the same, and closing it leaves nothing behind.
-TEST_F(DockTest, WithoutTheAssistantTheLauncherRunsOn)
-{
-    ASSERT_TRUE(::DeleteFileW((kAssistantFolder + ZEP_ASSISTANT64_EXE).c_str()));
-    ASSERT_TRUE(Launch());
-    EXPECT_TRUE(DebugString("X64 OS execute ZepAssistant64.exe fail, Zephra runs without the 64-bit shell hook"));
-    EXPECT_TRUE(Reveal(kShownRight));
-    PressDockKey();
-    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
-    EXPECT_TRUE(CloseLauncher());
-    EXPECT_EQ(0, CountWindowsTitled(kBarTitle));
-    EXPECT_EQ(0, CountWindowsTitled(kDockTitle));
-    EXPECT_TRUE(InstanceMutexFree());
-}
-
-// WM_CLOSE to the dock dialog ends the launcher and the assistant and frees the instance mutex, so the next
-// start works.
-TEST_F(DockTest, CloseEndsLauncherAndAssistant)
-{
-    ASSERT_TRUE(Launch());
     // The launcher does not wait for its assistant: it looks for the assistant's window now and then.
-    ASSERT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64")) << "no assistant before closing";
+    ASSERT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64"));
+    EXPECT_TRUE(DebugString("Assistant64 InstallShellHook64"));
+    ASSERT_TRUE(Assistant()) << "no assistant window";
+    EXPECT_FALSE(::IsWindowVisible(Assistant()));
+    EXPECT_EQ(1u, ProcessesNamed(ZEP_ASSISTANT64_EXE).size());
     EXPECT_TRUE(CloseLauncher());
     EXPECT_TRUE(DebugString("m_hZepAstWnd64 WM_UNINSTALLSHELLHOOK64 WM_CLOSE"));
     EXPECT_TRUE(DebugString("Assistant64 UninstallShellHook64"));
@@ -187,79 +115,98 @@ TEST_F(DockTest, CloseEndsLauncherAndAssistant)
     EXPECT_EQ(0, CountWindowsTitled(kBarTitle));
     EXPECT_EQ(0, CountWindowsTitled(kDockTitle));
     EXPECT_TRUE(InstanceMutexFree());
-
     ASSERT_TRUE(Launch()) << "the next start brings no bar";
-    EXPECT_TRUE(WindowAt(kBarTitle, {1920, 20, 133, 1040}));
+    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
 }
 
-// Closed while it starts, before it has found its assistant's window, the launcher still takes the assistant
-// along (that assistant would not find its launcher to follow).
-TEST_F(DockTest, ALauncherClosedWhileStartingTakesItsAssistantAlong)
+// A launcher closed while it starts, before it has found its assistant's window (three times), and one that
+// dies once its assistant hooked in, take the assistant along (that one would not find its launcher to
+// follow); the next start works.
+TEST_F(DockTest, ALauncherEndedEarlyTakesItsAssistantAlong)
 {
-    for (int round = 1; round <= 3; ++round) {
+    for (int round = 1; round <= 4; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         StartLauncher();
         ASSERT_TRUE(WaitUntil([] { return Dock() != nullptr; }, kStarts));
-        ASSERT_TRUE(::PostMessageW(Dock(), WM_CLOSE, 0, 0));
+        if (round <= 3) {
+            ASSERT_TRUE(::PostMessageW(Dock(), WM_CLOSE, 0, 0));
+        } else {
+            ASSERT_TRUE(LauncherReady());
+            ASSERT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64")) << "no assistant";
+            KillProcessesNamed(L"Zephra3.exe");
+        }
         EXPECT_TRUE(LauncherEnds());
         EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant outlived the launcher";
         EXPECT_EQ(0, CountWindowsTitled(ZEP_ASSISTANT64_TITLE));
+        EXPECT_TRUE(InstanceMutexFree());
     }
-}
-
-// A launcher that dies takes its assistant (and with it the 64-bit shell hook) along; the next start works.
-TEST_F(DockTest, AKilledLauncherTakesItsAssistantAlong)
-{
-    ASSERT_TRUE(Launch());
-    ASSERT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64")) << "no assistant";
-    KillProcessesNamed(L"Zephra3.exe");
-    EXPECT_TRUE(LauncherEnds());
-    EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant outlived the launcher";
-    EXPECT_TRUE(InstanceMutexFree());
     ASSERT_TRUE(Launch()) << "the next start brings no bar";
 }
 
-// ---- the dock key: in from the parked place to the shown one (122 of 133 pixels inside the screen), with a
-// taskbar button and every button enabled; again, back out, both windows hidden, the buttons disabled ----
+// ---- on each edge: parked just beyond the edge of the 1920 x 1080 screen, the dialog over the bar's middle
+// 600 pixels, both as tool windows; the dock key brings the bar in (122 of 133 pixels inside the screen) with a
+// taskbar button and every button enabled; pointing at a tool button opens its card beside the bar, pointing
+// at the combined button switches the same card to the wide one (the white line stays); the dock key closes
+// it and takes the bar back out, both windows hidden, the buttons disabled ----
 
-struct SlideCase {
+struct EdgeCase {
     const char* name;
     int edge;
-    Box parked, shown, shownDock;
+    Box parked, parkedDock, shown, shownDock, card, line, wideCard;
 };
-std::ostream& operator<<(std::ostream& out, const SlideCase& row) { return out << row.name; }
+std::ostream& operator<<(std::ostream& out, const EdgeCase& row) { return out << row.name; }
 
-class DockKeySlide : public DockTest, public ::testing::WithParamInterface<SlideCase> {};
+class OnEdge : public DockTest, public ::testing::WithParamInterface<EdgeCase> {};
 
-TEST_P(DockKeySlide, BringsTheBarInAndOut)
+TEST_P(OnEdge, ParksSlidesAndOpensCards)
 {
-    const SlideCase& c = GetParam();
+    const EdgeCase& c = GetParam();
     Install(c.edge);
     ASSERT_TRUE(Launch());
     EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
-    PressDockKey();
-    EXPECT_TRUE(WindowAt(kBarTitle, c.shown));
-    EXPECT_TRUE(WindowAt(kDockTitle, c.shownDock));
-    ASSERT_TRUE(DockIdle());
-    EXPECT_TRUE(PairVisible(true));
-    EXPECT_TRUE(ButtonsDisabled(false));
-    EXPECT_TRUE(IsToolWindow(kBarTitle, false));
-
-    PressDockKey();
-    EXPECT_TRUE(WindowAt(kBarTitle, c.parked));
-    ASSERT_TRUE(DockIdle());
-    EXPECT_TRUE(PairVisible(false));
-    EXPECT_TRUE(ButtonsDisabled(true));
+    EXPECT_TRUE(WindowAt(kDockTitle, c.parkedDock));
     EXPECT_TRUE(IsToolWindow(kBarTitle));
+    EXPECT_TRUE(IsToolWindow(kDockTitle));
+    EXPECT_EQ(1, CountWindowsTitled(kBarTitle));
+    // The section names of the ten slots and of the alternative tool, as read from LaunchInfo.ini.
+    for (const wchar_t* tool : kAllTools) EXPECT_TRUE(DebugString(std::string(tool, tool + wcslen(tool))));
+    for (const bool shown : {true, false}) {
+        if (!shown) {
+            PointAtButton(1003);
+            ASSERT_TRUE(PanelAt(c.card, c.line));
+            HWND card = PanelCard();
+            ASSERT_TRUE(DockIdle());  // the fade-in runs on the dock's thread
+            BYTE alpha = 0;
+            LayeredFlags(card, &alpha);
+            EXPECT_EQ(252, alpha) << "card's alpha after the fade-in";
+            PointAtButton(kCombinedButton);
+            ASSERT_TRUE(DockIdle());
+            EXPECT_TRUE(WaitUntil([] { return PanelCard() && PlaceOf(PanelCard()).w == 436; })) << "no wide card";
+            EXPECT_TRUE(PanelAt(c.wideCard, c.line));
+            EXPECT_EQ(card, PanelCard()) << "the card window changed while switching";
+            PointAway();
+        }
+        PressDockKey();
+        EXPECT_TRUE(WindowAt(kBarTitle, shown ? c.shown : c.parked));
+        EXPECT_TRUE(WindowAt(kDockTitle, shown ? c.shownDock : c.parkedDock));
+        ASSERT_TRUE(DockIdle());
+        EXPECT_TRUE(PairVisible(shown));
+        EXPECT_TRUE(ButtonsDisabled(!shown));
+        EXPECT_TRUE(IsToolWindow(kBarTitle, !shown));
+    }
+    EXPECT_TRUE(NoPanel()) << "after the dock key";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Edges, DockKeySlide,
-    ::testing::Values(
-        SlideCase{"right", 0, {1920, 20, 133, 1040}, {1798, 20, 133, 1040}, {1798, 235, 133, 600}},
-        SlideCase{"left", 1, {-133, 20, 133, 1040}, {-11, 20, 133, 1040}, {-11, 235, 133, 600}},
-        SlideCase{"top", 2, {440, -133, 1040, 133}, {440, -11, 1040, 133}, {655, -11, 600, 133}},
-        SlideCase{"bottom", 3, {440, 1080, 1040, 133}, {440, 958, 1040, 133}, {655, 958, 600, 133}}),
+    Edges, OnEdge,
+    ::testing::Values(EdgeCase{"right", 0, kParkedRight, {1920, 235, 133, 600}, kShownRight, {1798, 235, 133, 600},
+                               {1536, 368, 225, 344}, {1771, 292, 17, 495}, {1325, 368, 436, 344}},
+                      EdgeCase{"left", 1, {-133, 20, 133, 1040}, {-133, 235, 133, 600}, {-11, 20, 133, 1040},
+                               {-11, 235, 133, 600}, {159, 368, 225, 344}, {132, 292, 17, 495}, {159, 368, 436, 344}},
+                      EdgeCase{"top", 2, {440, -133, 1040, 133}, {655, -133, 600, 133}, {440, -11, 1040, 133},
+                               {655, -11, 600, 133}, {847, 159, 225, 344}, {712, 132, 495, 17}, {742, 159, 436, 344}},
+                      EdgeCase{"bottom", 3, {440, 1080, 1040, 133}, {655, 1080, 600, 133}, {440, 958, 1040, 133},
+                               {655, 958, 600, 133}, {847, 577, 225, 344}, {712, 931, 495, 17}, {742, 577, 436, 344}}),
     RowName());
 
 }  // namespace

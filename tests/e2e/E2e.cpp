@@ -4,6 +4,8 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -25,46 +27,36 @@ std::string Narrow(const std::wstring& text)
     for (wchar_t c : text) out.push_back(c < 128 ? static_cast<char>(c) : '?');
     return out;
 }
-
-std::string Hex(DWORD value)
-{
-    char text[16];
-    std::snprintf(text, sizeof(text), "0x%lx", static_cast<unsigned long>(value));
-    return text;
-}
-
+std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::string Hex(DWORD value) { return (std::ostringstream() << "0x" << std::hex << value).str(); }
 DWORD ProcessOf(HWND window)
 {
     DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    return pid;
+    return ::GetWindowThreadProcessId(window, &pid), pid;
 }
 
-std::vector<HWND> TopLevelWindows()  // front to back
+template <typename Predicate>
+int CountTopLevel(Predicate predicate)
 {
-    std::vector<HWND> windows;
-    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) windows.push_back(w);
-    return windows;
+    int count = 0;
+    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) count += predicate(w) ? 1 : 0;
+    return count;
 }
-
-HWND DockButton(int id)
+HWND DockButton(int id) { return Dock() ? ::GetDlgItem(Dock(), id) : nullptr; }
+AssertionResult Listed(const std::ostringstream& wrong, const char* what)
 {
-    HWND dock = Dock();
-    return dock ? ::GetDlgItem(dock, id) : nullptr;
+    if (wrong.str().empty()) return AssertionSuccess();
+    return AssertionFailure() << what << wrong.str();
 }
-
 void SetValue(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const void* data, DWORD size)
 {
     EXPECT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(root, path, name, type, data, size)) << Narrow(path) << " " << Narrow(name);
 }
 
-struct InstalledPackage {
-    std::wstring productCode, version;
-};
-
-std::vector<InstalledPackage> InstalledTestPackages()
+// Installed test packages: product code and DisplayVersion.
+std::vector<std::pair<std::wstring, std::wstring>> InstalledTestPackages()
 {
-    std::vector<InstalledPackage> found;
+    std::vector<std::pair<std::wstring, std::wstring>> found;
     HKEY uninstall = nullptr;
     if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", 0, KEY_READ,
                         &uninstall) != ERROR_SUCCESS)
@@ -82,6 +74,7 @@ std::vector<InstalledPackage> InstalledTestPackages()
     return found;
 }
 
+// The test package's files, as staged beside it, are installed and it is registered.
 bool DockIntact()
 {
     const std::wstring stage = TestPackage() + L".stage\\";
@@ -95,77 +88,69 @@ bool DockIntact()
         if (staged.empty() || staged != ReadFileBytes(file.second)) return false;
     }
     const std::vector<std::wstring> versions = InstalledTestVersions();
-    const std::string version = ZEP_VERSION_TEXT;
-    return std::count(versions.begin(), versions.end(), std::wstring(version.begin(), version.end())) != 0;
+    return std::count(versions.begin(), versions.end(), Wide(ZEP_VERSION_TEXT)) != 0;
 }
 
-// The launcher's untitled dialogs: card (it has children), its background window, the white line (17 wide).
-struct PanelWindow {
-    HWND hwnd;
-    enum Kind { Card, Background, Line } kind;
-};
-
-std::vector<PanelWindow> PanelWindows()
+// The launcher's untitled dialogs: the card (it has children), its background window, the line (17 wide).
+enum PanelKind { Card, Background, Line };
+std::vector<std::pair<HWND, PanelKind>> PanelWindows()
 {
-    std::vector<PanelWindow> found;
-    HWND dock = Dock();
-    for (HWND w : dock ? TopLevelWindows() : std::vector<HWND>()) {
+    std::vector<std::pair<HWND, PanelKind>> found;
+    const DWORD launcher = Dock() ? ProcessOf(Dock()) : 0;
+    CountTopLevel([&](HWND w) {
         wchar_t className[64] = {};
         ::GetClassNameW(w, className, 64);
-        if (ProcessOf(w) != ProcessOf(dock) || std::wstring(className) != L"#32770" || !TextOf(w).empty()) continue;
+        if (!launcher || ProcessOf(w) != launcher || std::wstring(className) != L"#32770" || !TextOf(w).empty())
+            return false;
         const Box place = PlaceOf(w);
-        found.push_back({w, ::GetWindow(w, GW_CHILD) ? PanelWindow::Card
-                            : (place.w == 17 || place.h == 17) ? PanelWindow::Line : PanelWindow::Background});
-    }
+        found.push_back({w, ::GetWindow(w, GW_CHILD) ? Card : (place.w == 17 || place.h == 17) ? Line : Background});
+        return true;
+    });
     return found;
 }
 
-std::string Describe(const std::vector<PanelWindow>& windows)
+// Waits until the panel windows satisfy `wanted`; on failure says `want` and what there is.
+template <typename Wanted>
+AssertionResult PanelsUntil(Wanted wanted, const std::string& want)
 {
-    std::ostringstream out;
-    out << windows.size() << " panel windows:";
-    for (const PanelWindow& w : windows) out << " " << PlaceOf(w.hwnd) << (w.kind == PanelWindow::Card ? " (card);" : ";");
-    return out.str();
+    std::vector<std::pair<HWND, PanelKind>> windows;
+    if (WaitUntil([&] { return wanted(windows = PanelWindows()); })) return AssertionSuccess();
+    auto failure = AssertionFailure() << want << "; " << windows.size() << " panel windows:";
+    for (const auto& w : windows) failure << " " << PlaceOf(w.first) << (w.second == Card ? " (card);" : ";");
+    return failure;
 }
-
-bool OnePanel(const std::vector<PanelWindow>& windows)
+bool OnePanel(const std::vector<std::pair<HWND, PanelKind>>& windows)
 {
-    return windows.size() == 3 &&
-           std::count_if(windows.begin(), windows.end(), [](const PanelWindow& w) { return w.kind == PanelWindow::Card; }) == 1;
+    return windows.size() == 3 && std::count_if(windows.begin(), windows.end(), [](const auto& w) { return w.second == Card; }) == 1;
 }
-
-HWND PanelButton(int id)
+HWND PanelChild(int id, bool card = false)  // a button of a panel, or with `card` the card itself
 {
-    for (const PanelWindow& w : PanelWindows()) {
-        if (HWND child = ::GetDlgItem(w.hwnd, id)) return child;
+    for (const auto& w : PanelWindows()) {
+        if (HWND found = card ? (w.second == Card ? w.first : nullptr) : ::GetDlgItem(w.first, id)) return found;
     }
     return nullptr;
 }
-
-void SendKeys(std::vector<INPUT> inputs)
+void SendKeys(std::vector<std::pair<WORD, DWORD>> keys, bool virtualKey = false)  // (scan code or vk, flags)
 {
-    for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+    std::vector<INPUT> inputs(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        (virtualKey ? inputs[i].ki.wVk : inputs[i].ki.wScan) = keys[i].first;
+        inputs[i].ki.dwFlags = keys[i].second;
+    }
     ASSERT_EQ(inputs.size(), ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)));
 }
-
-INPUT Key(WORD scanCode, WORD vk, DWORD flags)
+bool PointAt(HWND window, bool click = false)
 {
-    INPUT input = {};
-    input.ki.wScan = scanCode;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = flags;
-    return input;
-}
-
-void Click(HWND window)
-{
-    PointAt(window);
+    const Box place = PlaceOf(window);
+    if (window) ::SetCursorPos(place.x + place.w / 2, place.y + place.h / 2);
+    if (!window || !click) return window != nullptr;
     ::Sleep(50);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(2u, ::SendInput(2, inputs, sizeof(INPUT)));
+    return ::SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
 std::vector<std::string> g_keysSeen;
@@ -188,36 +173,24 @@ std::ostream& operator<<(std::ostream& out, const Box& box)
 
 // ---- windows ----
 
-HWND Window(const wchar_t* title, const wchar_t* className) { return ::FindWindowW(className, title); }
-
 Box PlaceOf(HWND window)
 {
     RECT rc = {};
     ::GetWindowRect(window, &rc);
     return {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
 }
-
 std::wstring TextOf(HWND window)
 {
     wchar_t text[512] = {};
     ::GetWindowTextW(window, text, 512);  // another process's window: the stored text, no message sent
     return text;
 }
-
-int CountWindowsTitled(const wchar_t* title)
-{
-    const std::vector<HWND> windows = TopLevelWindows();
-    return static_cast<int>(std::count_if(windows.begin(), windows.end(), [&](HWND w) { return TextOf(w) == title; }));
-}
-
+int CountWindowsTitled(const wchar_t* title) { return CountTopLevel([&](HWND w) { return TextOf(w) == title; }); }
 int CountWindowsOf(const wchar_t* exeName)
 {
     const std::vector<DWORD> ids = ProcessesNamed(exeName);
-    const std::vector<HWND> windows = TopLevelWindows();
-    return static_cast<int>(std::count_if(windows.begin(), windows.end(),
-                                          [&](HWND w) { return std::count(ids.begin(), ids.end(), ProcessOf(w)) != 0; }));
+    return CountTopLevel([&](HWND w) { return std::count(ids.begin(), ids.end(), ProcessOf(w)) != 0; });
 }
-
 AssertionResult WindowAt(const wchar_t* title, Box want)
 {
     HWND window = nullptr;
@@ -225,17 +198,15 @@ AssertionResult WindowAt(const wchar_t* title, Box want)
     if (!window) return AssertionFailure() << "no window \"" << Narrow(title) << "\"";
     return AssertionFailure() << "\"" << Narrow(title) << "\" at " << PlaceOf(window) << ", want " << want;
 }
-
 AssertionResult IsToolWindow(const wchar_t* title, bool tool)
 {
     HWND window = Window(title);
-    const LONG_PTR exStyle = window ? ::GetWindowLongPtrW(window, GWL_EXSTYLE) : 0;
-    const LONG_PTR set = tool ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW, clear = tool ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    const DWORD exStyle = window ? static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)) : 0;
+    const DWORD set = tool ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW, clear = tool ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
     if (window && (exStyle & set) && !(exStyle & clear)) return AssertionSuccess();
-    return AssertionFailure() << "\"" << Narrow(title) << "\" extended style " << Hex(static_cast<DWORD>(exStyle))
-                              << ": want " << Hex(static_cast<DWORD>(set)) << " set, " << Hex(static_cast<DWORD>(clear)) << " clear";
+    return AssertionFailure() << "\"" << Narrow(title) << "\" extended style " << Hex(exStyle) << ": want " << Hex(set)
+                              << " set, " << Hex(clear) << " clear";
 }
-
 AssertionResult PairVisible(bool visible)
 {
     for (HWND window : {Bar(), Dock()}) {
@@ -244,22 +215,16 @@ AssertionResult PairVisible(bool visible)
     }
     return AssertionSuccess();
 }
-
-bool ButtonVisible(int id)
-{
-    HWND button = DockButton(id);
-    return button && (::GetWindowLongPtrW(button, GWL_STYLE) & WS_VISIBLE);
-}
+bool ButtonVisible(int id) { return DockButton(id) && (::GetWindowLongPtrW(DockButton(id), GWL_STYLE) & WS_VISIBLE); }
 
 AssertionResult ButtonsAt(const ButtonPlaces& visible)
 {
     std::ostringstream wrong;
-    for (int id = kFirstButton; id <= kLastButton; ++id) {
+    for (int id = kFirstButton; id <= kHideButton; ++id) {
         HWND button = DockButton(id);
-        RECT rc = {};
-        ::GetWindowRect(button, &rc);
-        ::MapWindowPoints(HWND_DESKTOP, Dock(), reinterpret_cast<POINT*>(&rc), 2);
-        const Box place = {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
+        POINT origin = {0, 0};
+        ::ClientToScreen(Dock(), &origin);
+        const Box screen = PlaceOf(button), place = {screen.x - origin.x, screen.y - origin.y, screen.w, screen.h};
         const auto want = visible.find(id);
         if (!button)
             wrong << " button " << id << " missing;";
@@ -268,29 +233,23 @@ AssertionResult ButtonsAt(const ButtonPlaces& visible)
         else if (want != visible.end() && (!ButtonVisible(id) || !(place == want->second)))
             wrong << " button " << id << (ButtonVisible(id) ? " at " : " hidden, at ") << place << ", want " << want->second << ";";
     }
-    if (wrong.str().empty()) return AssertionSuccess();
-    return AssertionFailure() << wrong.str();
+    return Listed(wrong, "");
 }
-
 AssertionResult ButtonsDisabled(bool disabled)
 {
     std::ostringstream wrong;
-    for (int id = kFirstButton; id <= kLastButton; ++id) {
+    for (int id = kFirstButton; id <= kHideButton; ++id) {
         HWND button = DockButton(id);
         if (!button || ((::GetWindowLongPtrW(button, GWL_STYLE) & WS_DISABLED) != 0) != disabled) wrong << " " << id;
     }
-    if (wrong.str().empty()) return AssertionSuccess();
-    return AssertionFailure() << "buttons not " << (disabled ? "disabled" : "enabled") << ":" << wrong.str();
+    return Listed(wrong, disabled ? "buttons not disabled:" : "buttons not enabled:");
 }
-
 AssertionResult DockIdle()
 {
     DWORD_PTR result = 0;
-    HWND dock = Dock();
-    if (dock && ::SendMessageTimeoutW(dock, WM_NULL, 0, 0, SMTO_NORMAL, kStarts, &result)) return AssertionSuccess();
-    return AssertionFailure() << (dock ? "the dock dialog does not answer" : "no dock dialog");
+    if (Dock() && ::SendMessageTimeoutW(Dock(), WM_NULL, 0, 0, SMTO_NORMAL, kStarts, &result)) return AssertionSuccess();
+    return AssertionFailure() << (Dock() ? "the dock dialog does not answer" : "no dock dialog");
 }
-
 LRESULT SendToDock(UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
@@ -299,7 +258,6 @@ LRESULT SendToDock(UINT message, WPARAM wParam, LPARAM lParam)
         ADD_FAILURE() << "message " << message << " not handled by the dock dialog";
     return static_cast<LRESULT>(result);
 }
-
 void HoverCycles(int cycles)
 {
     const std::pair<WPARAM, LPARAM> reports[] = {{1003, 1}, {1003, 0}, {1003, 1}, {1004, 0}, {1004, 1}};
@@ -308,17 +266,14 @@ void HoverCycles(int cycles)
         SendToDock(WM_TIMER, kPanelCloseTimer, 0);
     }
 }
-
 bool Broadcast(UINT message)
 {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutW(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, kAppears, &result) != 0;
 }
-
 std::vector<DWORD> ScreenPixels(Box region)
 {
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
+    HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), region.w, -region.h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -335,49 +290,27 @@ std::vector<DWORD> ScreenPixels(Box region)
 
 // ---- panels ----
 
-HWND PanelCard()
-{
-    for (const PanelWindow& w : PanelWindows()) {
-        if (w.kind == PanelWindow::Card) return w.hwnd;
-    }
-    return nullptr;
-}
-
+HWND PanelCard() { return PanelChild(0, true); }
 int PanelWindowCount() { return static_cast<int>(PanelWindows().size()); }
-
 AssertionResult PanelAt(Box card, Box line)
 {
-    std::vector<PanelWindow> windows;
-    if (WaitUntil([&] {
-            windows = PanelWindows();
-            return OnePanel(windows) && std::all_of(windows.begin(), windows.end(), [&](const PanelWindow& w) {
-                       return PlaceOf(w.hwnd) == (w.kind == PanelWindow::Line ? line : card);
+    std::ostringstream want;
+    want << "want card " << card << ", line " << line;
+    return PanelsUntil(
+        [&](const auto& windows) {
+            return OnePanel(windows) && std::all_of(windows.begin(), windows.end(), [&](const auto& w) {
+                       return PlaceOf(w.first) == (w.second == Line ? line : card);
                    });
-        }))
-        return AssertionSuccess();
-    return AssertionFailure() << Describe(windows) << " want card " << card << ", line " << line;
+        },
+        want.str());
 }
-
-AssertionResult PanelOpen()
-{
-    std::vector<PanelWindow> windows;
-    if (WaitUntil([&] { return OnePanel(windows = PanelWindows()); })) return AssertionSuccess();
-    return AssertionFailure() << "no panel: " << Describe(windows);
-}
-
-AssertionResult NoPanel()
-{
-    std::vector<PanelWindow> windows;
-    if (WaitUntil([&] { return (windows = PanelWindows()).empty(); })) return AssertionSuccess();
-    return AssertionFailure() << "a panel is open: " << Describe(windows);
-}
-
+AssertionResult PanelOpen() { return PanelsUntil(OnePanel, "no panel"); }
+AssertionResult NoPanel() { return PanelsUntil([](const auto& windows) { return windows.empty(); }, "a panel is open"); }
 DWORD LayeredFlags(HWND window, BYTE* alpha)
 {
-    COLORREF key = 0;
     BYTE ownAlpha = 0;
     DWORD flags = 0;
-    ::GetLayeredWindowAttributes(window, &key, alpha ? alpha : &ownAlpha, &flags);
+    ::GetLayeredWindowAttributes(window, nullptr, alpha ? alpha : &ownAlpha, &flags);
     return flags;
 }
 
@@ -386,9 +319,8 @@ DWORD LayeredFlags(HWND window, BYTE* alpha)
 void SendDockKey()
 {
     const DWORD flags = KEYEVENTF_SCANCODE | KEYEVENTF_EXTENDEDKEY;
-    SendKeys({Key(kDockScanCode, 0, flags), Key(kDockScanCode, 0, flags | KEYEVENTF_KEYUP)});
+    SendKeys({{kDockScanCode, flags}, {kDockScanCode, flags | KEYEVENTF_KEYUP}});
 }
-
 void PressDockKey()
 {
     // Under Wine a key sent while the debugged launcher stops at a debug event can pass by its keyboard hook;
@@ -403,57 +335,34 @@ void PressDockKey()
     }
     ADD_FAILURE() << "the dock key never reached the launcher's keyboard hook";
 }
-
 void KeyEvent(WORD scanCode, bool up, bool extended)
 {
-    SendKeys({Key(scanCode, 0, KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0))});
+    SendKeys({{scanCode, KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0)}});
 }
-
-void PressVirtualKey(WORD vk) { SendKeys({Key(0, vk, 0), Key(0, vk, KEYEVENTF_KEYUP)}); }
-
-void PointAway() { ::SetCursorPos(960, 540); }  // the middle of the screen: neither bar nor card lies there
-
-void PointAt(HWND window)
-{
-    ASSERT_TRUE(window);
-    const Box place = PlaceOf(window);
-    ::SetCursorPos(place.x + place.w / 2, place.y + place.h / 2);
-}
-
-void PointAtButton(int id) { PointAt(DockButton(id)); }
-
-bool PointAtPanelButton(int id)
-{
-    HWND button = PanelButton(id);
-    if (button) PointAt(button);
-    return button != nullptr;
-}
-
-void ClickButton(int id) { Click(DockButton(id)); }
-
-bool ClickPanelButton(int id)
-{
-    HWND button = PanelButton(id);
-    if (button) Click(button);
-    return button != nullptr;
-}
-
+void PressVirtualKey(WORD vk) { SendKeys({{vk, 0}, {vk, KEYEVENTF_KEYUP}}, true); }
+void PointAtButton(int id) { EXPECT_TRUE(PointAt(DockButton(id))) << "no button " << id; }
+bool PointAtPanelButton(int id) { return PointAt(PanelChild(id)); }
+void ClickButton(int id) { EXPECT_TRUE(PointAt(DockButton(id), true)) << "no button " << id; }
+bool ClickPanelButton(int id) { return PointAt(PanelChild(id), true); }
 std::vector<std::string> KeysSentByClicking(int id, size_t expected)
 {
     g_keysSeen.clear();
     HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, WatchKeys, ::GetModuleHandleW(nullptr), 0);
     EXPECT_TRUE(hook);
-    ClickButton(id);
     // The hook is called through this thread's message queue, pumped until the expected events came and for
-    // half a second more, in which no other may come.
-    const auto pump = [] {
+    // half a second more, in which no other may come. It is pumped once before the click, too: the system
+    // skips the low-level hook of a thread that has not read its queue for 5 s, as a hung one.
+    const auto pumped = [](DWORD ms) {
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
         return false;
     };
-    WaitUntil([&] { return pump() || g_keysSeen.size() >= expected; });
+    pumped(0);
+    ClickButton(id);
+    WaitUntil([&] { return pumped(20) || g_keysSeen.size() >= expected; });
     const ULONGLONG end = ::GetTickCount64() + 500;
-    WaitUntil([&] { return pump() || ::GetTickCount64() >= end; });
+    WaitUntil([&] { return pumped(20) || ::GetTickCount64() >= end; });
     ::UnhookWindowsHookEx(hook);
     return g_keysSeen;
 }
@@ -472,12 +381,6 @@ std::vector<DWORD> ProcessesNamed(const wchar_t* exeName)
     ::CloseHandle(snapshot);
     return ids;
 }
-
-bool NoProcessNamed(const wchar_t* exeName, DWORD timeoutMs)
-{
-    return WaitUntil([&] { return ProcessesNamed(exeName).empty(); }, timeoutMs);
-}
-
 void KillProcessesNamed(const wchar_t* exeName)
 {
     for (DWORD id : ProcessesNamed(exeName)) {
@@ -486,33 +389,29 @@ void KillProcessesNamed(const wchar_t* exeName)
         if (process) ::CloseHandle(process);
     }
 }
-
 bool InstanceMutexFree()
 {
     HANDLE mutex = ::OpenMutexW(SYNCHRONIZE, FALSE, ZEP_INSTANCE_MUTEX);
-    if (mutex) ::CloseHandle(mutex);
-    return mutex == nullptr;
+    return !mutex || (::CloseHandle(mutex), false);
 }
-
 bool SetNamedEvent(const wchar_t* name)
 {
     HANDLE event = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, name);
-    const bool set = event && ::SetEvent(event);
-    if (event) ::CloseHandle(event);
-    return set;
+    return event && (::SetEvent(event) & ::CloseHandle(event));
 }
-
-HANDLE Start(const std::wstring& commandLine)
+HANDLE Start(const std::wstring& commandLine, HANDLE output)
 {
     std::wstring line = commandLine;
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
+    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
+    startup.hStdOutput = startup.hStdError = output;
     PROCESS_INFORMATION info = {};
-    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return nullptr;
+    if (!::CreateProcessW(nullptr, &line[0], nullptr, nullptr, output != nullptr, 0, nullptr, nullptr, &startup, &info))
+        return nullptr;
     ::CloseHandle(info.hThread);
     return info.hProcess;
 }
-
 DWORD ExitCodeOf(HANDLE process)
 {
     DWORD code = ~0u;
@@ -520,58 +419,34 @@ DWORD ExitCodeOf(HANDLE process)
     if (process) ::CloseHandle(process);
     return code;
 }
-
 std::wstring StoredEdge()
 {
     DWORD value = 0, size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Zephra", L"Direction", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-        return L"";
-    const std::string hex = Hex(value);
-    return std::wstring(hex.begin(), hex.end());
+    const LSTATUS status = ::RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Zephra", L"Direction", RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return status == ERROR_SUCCESS ? Wide(Hex(value)) : L"";
 }
-
 void SetUserValue(const wchar_t* name, DWORD type, const void* data, DWORD size)
 {
     SetValue(HKEY_CURRENT_USER, L"SOFTWARE\\Zephra", name, type, data, size);
 }
-
 void SetMachineValue(const wchar_t* name, const std::wstring& text)
 {
-    SetValue(HKEY_LOCAL_MACHINE, L"Software\\Zephra", name, REG_SZ, text.c_str(),
-             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    SetValue(HKEY_LOCAL_MACHINE, L"Software\\Zephra", name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * 2));
 }
-
 void DeleteMachineValue(const wchar_t* name)
 {
     EXPECT_EQ(ERROR_SUCCESS, ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Zephra", name));
 }
-
-void DeleteMachineKey() { ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Zephra"); }
-
 void WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file) << Narrow(path);
-    DWORD written = 0;
-    EXPECT_TRUE(::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-    ::CloseHandle(file);
+    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    EXPECT_TRUE(file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) << Narrow(path);
 }
-
 std::string ReadFileBytes(const std::wstring& path)
 {
-    std::string bytes;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(::GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ::ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    ::CloseHandle(file);
-    return bytes;
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
-
 std::string NoiseBytes(size_t count)
 {
     std::string bytes(count, '\0');
@@ -586,65 +461,19 @@ std::wstring BuildFolder()
 {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);  // <build>\bin\zep_e2e_tests.exe
-    std::wstring bin(path);
-    bin = bin.substr(0, bin.find_last_of(L'\\'));
-    return bin.substr(0, bin.find_last_of(L'\\') + 1);
+    return std::filesystem::path(path).parent_path().parent_path().wstring() + L"\\";
 }
-
-std::wstring DemoToolPath() { return BuildFolder() + L"bin\\zep_demo_tool.exe"; }
-
-std::wstring TestPackage()
+std::wstring TestPackage(int patchesAhead)
 {
-    const std::string version = ZEP_VERSION_TEXT;
-    return BuildFolder() + L"packages\\Zephra3-Test-" + std::wstring(version.begin(), version.end()) + L".msi";
-}
-
-std::wstring NextPackage()
-{
+    if (patchesAhead == 0) return BuildFolder() + L"packages\\Zephra3-Test-" + Wide(ZEP_VERSION_TEXT) + L".msi";
     return BuildFolder() + L"packages\\upgrade\\Zephra3-Test-" + std::to_wstring(ZEP_VERSION_MAJOR) + L"." +
-           std::to_wstring(ZEP_VERSION_MINOR) + L"." + std::to_wstring(ZEP_VERSION_PATCH + 1) + L".msi";
+           std::to_wstring(ZEP_VERSION_MINOR) + L"." + std::to_wstring(ZEP_VERSION_PATCH + patchesAhead) + L".msi";
 }
-
 std::vector<std::wstring> InstalledTestVersions()
 {
     std::vector<std::wstring> versions;
-    for (const InstalledPackage& package : InstalledTestPackages()) versions.push_back(package.version);
+    for (const auto& package : InstalledTestPackages()) versions.push_back(package.second);
     return versions;
-}
-
-AssertionResult InstallDock(int edge, const std::vector<std::wstring>& tools)
-{
-    if (!DockIntact()) {
-        for (const InstalledPackage& package : InstalledTestPackages()) Run(L"msiexec.exe /x " + package.productCode + L" /qn");
-        const DWORD status = Run(L"msiexec.exe /i \"" + TestPackage() + L"\" /qn");
-        if (status != 0 || !DockIntact())
-            return AssertionFailure() << "msiexec could not install " << Narrow(TestPackage()) << ": status " << status;
-    }
-    const std::string demoTool = ReadFileBytes(DemoToolPath());
-    if (demoTool.empty()) return AssertionFailure() << Narrow(DemoToolPath()) << " is not built";
-    const wchar_t* const views[] = {L"Software\\Zephra", L"Software\\Wow6432Node\\Zephra"};
-    for (const wchar_t* view : views) {
-        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, view);
-        HKEY key = nullptr;
-        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, view, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-        ::RegCloseKey(key);
-    }
-    for (const wchar_t* tool : kAllTools) {
-        const std::wstring folder = ToolFolder(tool), program = folder + L"\\" + tool + L".exe";
-        if (std::find(tools.begin(), tools.end(), tool) == tools.end()) {
-            ::DeleteFileW(program.c_str());
-            ::RemoveDirectoryW(folder.c_str());
-            continue;
-        }
-        ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-        if (ReadFileBytes(program) != demoTool && !::CopyFileW(DemoToolPath().c_str(), program.c_str(), FALSE))
-            return AssertionFailure() << "cannot copy the demo tool to " << Narrow(program);
-        for (const wchar_t* view : views)
-            SetValue(HKEY_LOCAL_MACHINE, view, tool, REG_SZ, folder.c_str(), static_cast<DWORD>((folder.size() + 1) * 2));
-    }
-    const DWORD direction = static_cast<DWORD>(edge);
-    SetUserValue(L"Direction", REG_DWORD, &direction, sizeof(direction));
-    return AssertionSuccess();
 }
 
 // ---- tool starts: "start name=ZepBright cwd="C:\..." cmdline="..."" lines ----
@@ -661,7 +490,6 @@ std::vector<ToolStart> ToolStarts()
     }
     return starts;
 }
-
 int StartsOf(const std::string& tool)
 {
     const std::vector<ToolStart> starts = ToolStarts();
@@ -672,14 +500,13 @@ int StartsOf(const std::string& tool)
 
 void DockTest::SetUp()
 {
-    // Whatever ran before this program (or a case that crashed) is no part of this one.
+    // Whatever ran before this program (or a case that crashed) does not belong to this one.
     KillProcessesNamed(L"Zephra3.exe");
     KillProcessesNamed(ZEP_ASSISTANT64_EXE);
     ::DeleteFileW(kStartLog.c_str());
     PointAway();
     Install();
 }
-
 void DockTest::TearDown()
 {
     if (Dock()) {
@@ -697,21 +524,50 @@ void DockTest::TearDown()
     KillProcessesNamed(ZEP_ASSISTANT64_EXE);
     m_launchers.clear();
 }
-
-void DockTest::Install(int edge, const std::vector<std::wstring>& tools) { ASSERT_TRUE(InstallDock(edge, tools)); }
-
+void DockTest::Install(int edge, const std::vector<std::wstring>& tools)
+{
+    if (!DockIntact()) {
+        for (const auto& package : InstalledTestPackages()) e2e::Run(L"msiexec.exe /x " + package.first + L" /qn");
+        const DWORD status = e2e::Run(L"msiexec.exe /i \"" + TestPackage() + L"\" /qn");
+        ASSERT_TRUE(status == 0 && DockIntact()) << "msiexec could not install " << Narrow(TestPackage()) << ": status " << status;
+    }
+    const std::wstring demoToolPath = BuildFolder() + L"bin\\zep_demo_tool.exe";
+    const std::string demoTool = ReadFileBytes(demoToolPath);
+    ASSERT_FALSE(demoTool.empty()) << Narrow(demoToolPath) << " is not built";
+    const wchar_t* const views[] = {L"Software\\Zephra", L"Software\\Wow6432Node\\Zephra"};
+    for (const wchar_t* view : views) {
+        ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, view);
+        HKEY key = nullptr;
+        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, view, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+        ::RegCloseKey(key);
+    }
+    for (const wchar_t* tool : kAllTools) {
+        const std::wstring folder = ToolFolder(tool), program = folder + L"\\" + tool + L".exe";
+        if (std::find(tools.begin(), tools.end(), tool) == tools.end()) {
+            ::DeleteFileW(program.c_str());
+            ::RemoveDirectoryW(folder.c_str());
+            continue;
+        }
+        ::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+        ASSERT_TRUE(ReadFileBytes(program) == demoTool || ::CopyFileW(demoToolPath.c_str(), program.c_str(), FALSE))
+            << "cannot copy the demo tool to " << Narrow(program);
+        for (const wchar_t* view : views)
+            SetValue(HKEY_LOCAL_MACHINE, view, tool, REG_SZ, folder.c_str(), static_cast<DWORD>((folder.size() + 1) * 2));
+    }
+    const DWORD direction = static_cast<DWORD>(edge);
+    SetUserValue(L"Direction", REG_DWORD, &direction, sizeof(direction));
+}
 DebuggedProcess& DockTest::StartLauncher(const std::wstring& program)
 {
     m_launchers.push_back(std::make_unique<DebuggedProcess>(program, std::wstring(), true));
     EXPECT_TRUE(m_launchers.back()->started());
     return *m_launchers.back();
 }
-
 AssertionResult DockTest::LauncherReady()
 {
     if (!WaitUntil([] { return Dock() != nullptr; }, kStarts)) return AssertionFailure() << "no dock dialog";
-    // The dock dialog answers sent messages already during start-up (while the launcher waits for its
-    // assistant); start-up is over once the launcher waits for input.
+    // The dock dialog answers sent messages already during start-up; start-up is over once the launcher waits
+    // for input.
     HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, m_launchers.back()->processId());
     const DWORD idle = ::WaitForInputIdle(process, kStarts);
     ::CloseHandle(process);
@@ -720,40 +576,33 @@ AssertionResult DockTest::LauncherReady()
     if (!WaitUntil([] { return PairVisible(false); })) return PairVisible(false);
     return DockIdle();
 }
-
 AssertionResult DockTest::LauncherEnds()
 {
     if (!m_launchers.empty() && m_launchers.back()->WaitForExit(kStarts))
         return AssertionSuccess() << "exit code " << m_launchers.back()->exitCode();
     return AssertionFailure() << "the launcher keeps running";
 }
-
 AssertionResult DockTest::CloseLauncher()
 {
     HWND dock = Dock();
     if (!dock || !::PostMessageW(dock, WM_CLOSE, 0, 0)) return AssertionFailure() << "no dock dialog to close";
     return LauncherEnds();
 }
-
 AssertionResult DockTest::Reveal(Box shownBar)
 {
     PressDockKey();
-    const AssertionResult at = WindowAt(kBarTitle, shownBar);
+    AssertionResult at = WindowAt(kBarTitle, shownBar);
     return at ? DockIdle() : at;
 }
-
-bool DockTest::SawDebugString(const std::string& text, const DebuggedProcess* from) const
-{
-    const std::vector<std::string> strings = (from ? *from : *m_launchers.back()).DebugStrings();
-    return std::find(strings.begin(), strings.end(), text) != strings.end();
-}
-
 AssertionResult DockTest::DebugString(const std::string& text, const DebuggedProcess* from)
 {
-    if (WaitUntil([&] { return SawDebugString(text, from); })) return AssertionSuccess();
+    const auto seen = [&] {
+        const std::vector<std::string> strings = (from ? *from : *m_launchers.back()).DebugStrings();
+        return std::find(strings.begin(), strings.end(), text) != strings.end();
+    };
+    if (WaitUntil(seen, from ? 0 : kAppears)) return AssertionSuccess();
     return AssertionFailure() << "debug string \"" << text << "\" missing";
 }
-
 AssertionResult DockTest::NoExceptions(const DebuggedProcess& process) const
 {
     std::ostringstream raised;
@@ -762,8 +611,7 @@ AssertionResult DockTest::NoExceptions(const DebuggedProcess& process) const
         // process after a new wineserver, while Wine's services still start.
         if (code != RPC_S_SERVER_UNAVAILABLE) raised << " " << Hex(code);
     }
-    if (raised.str().empty()) return AssertionSuccess();
-    return AssertionFailure() << "exceptions raised:" << raised.str();
+    return Listed(raised, "exceptions raised:");
 }
 
 }  // namespace zep::e2e

@@ -7,6 +7,8 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
+#include <functional>
+#include <random>
 #include <thread>
 
 namespace zep::e2e {
@@ -78,9 +80,21 @@ TEST_F(DockTest, WorldEvents)
     EXPECT_TRUE(Broadcast(WM_SETTINGCHANGE));
     EXPECT_TRUE(NoPanel()) << "after a setting change";
 
-    EXPECT_TRUE(Broadcast(::RegisterWindowMessageW(L"TaskbarCreated")));
+    // Colours changed: the pair is nudged and repainted, and the next dock key is served at once.
+    EXPECT_TRUE(Broadcast(WM_SYSCOLORCHANGE));
     PressDockKey();
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
+    EXPECT_TRUE(Broadcast(::RegisterWindowMessageW(L"TaskbarCreated")));
+    ASSERT_TRUE(Reveal(kShownRight));
+    PressDockKey();
+    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
+    // An edge change while hidden parks the bar hidden on the new edge, stored, and it comes in from there.
+    SendToDock(WM_DIRECTION_CHANGE, 0, 2);
+    EXPECT_TRUE(WindowAt(kBarTitle, {440, -133, 1040, 133}));
+    EXPECT_TRUE(PairVisible(false));
+    EXPECT_EQ(L"0x2", StoredEdge()) << "after an edge change while hidden";
+    ASSERT_TRUE(Reveal({440, -11, 1040, 133}));
+    EXPECT_TRUE(ButtonsDisabled(false));
 
     ASSERT_TRUE(SetNamedEvent(ZEP_CLOSE_EVENT)) << "no ZepCloseEvent";
     EXPECT_TRUE(LauncherEnds()) << "the launcher ignored ZepCloseEvent";
@@ -110,12 +124,8 @@ TEST_F(DockTest, TeardownRaces)
         ASSERT_TRUE(LauncherReady());
         ASSERT_TRUE(Reveal(kShownRight));
         std::vector<std::thread> writers;
-        for (int i = 1; i <= 6; ++i) {
-            writers.emplace_back([i] {
-                const std::wstring name = L"Burst" + std::to_wstring(i);
-                ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Zephra", name.c_str(), REG_SZ, L"x", 4);
-            });
-        }
+        for (int i = 1; i <= 6; ++i)
+            writers.emplace_back([i] { SetMachineValue((L"Burst" + std::to_wstring(i)).c_str(), L"x"); });
         SetNamedEvent(ZEP_SHELL_NOTIFY_EVENT);
         ::PostMessageW(Dock(), WM_CLOSE, 0, 0);
         EXPECT_TRUE(LauncherEnds());
@@ -146,11 +156,7 @@ std::map<std::string, long long> Holdings()
     for (BOOL more = ::Thread32First(snapshot, &thread); more; more = ::Thread32Next(snapshot, &thread))
         held["threads"] += thread.th32OwnerProcessID == ids.front();
     ::CloseHandle(snapshot);
-    for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(w, &pid);
-        held["windows"] += pid == ids.front();
-    }
+    held["windows"] = CountWindowsOf(L"Zephra3.exe");
     const std::pair<const char*, WPARAM> kinds[] = {{"kernel", 0}, {"keys", 1}, {"gdi", 2}, {"memdc", 3}, {"windc", 4}, {"images", 10}};
     for (const auto& kind : kinds) held[kind.first] = SendToDock(WM_QUERY_RESOURCES, kind.second, 0);
     return held;
@@ -161,10 +167,8 @@ std::map<std::string, long long> Holdings()
 // Short by default; ZEP_SOAK_CYCLES=1000 ZEP_SOAK_REBUILDS=200 for the full run.
 TEST_F(DockTest, SoakLeavesTheLauncherHoldingWhatItHeld)
 {
-    const char* cyclesText = std::getenv("ZEP_SOAK_CYCLES");
-    const char* rebuildsText = std::getenv("ZEP_SOAK_REBUILDS");
-    const int cycles = cyclesText ? std::atoi(cyclesText) : 30;
-    const int rebuilds = rebuildsText ? std::atoi(rebuildsText) : 20;
+    const auto setting = [](const char* name, int otherwise) { return std::getenv(name) ? std::atoi(std::getenv(name)) : otherwise; };
+    const int cycles = setting("ZEP_SOAK_CYCLES", 30), rebuilds = setting("ZEP_SOAK_REBUILDS", 20);
     ASSERT_TRUE(Launch());
     const auto round = [this](int n, int rebuildCount) {
         for (int i = 0; i < n; ++i) {
@@ -189,6 +193,123 @@ TEST_F(DockTest, SoakLeavesTheLauncherHoldingWhatItHeld)
     for (const char* key : {"threads", "windows", "kernel", "keys", "gdi", "memdc", "windc", "images"})
         EXPECT_EQ(before.at(key), after.at(key)) << key << " after " << cycles << " cycles and " << rebuilds << " rebuilds";
     EXPECT_LE(after.at("private"), before.at("private") * 11 / 10 + 2097152) << "private bytes grew";
+}
+
+// Keys typed into a program of the tests' own, one every 20 ms and 1,000 in all, while the dock works beside
+// it: none is lost, the program keeps the focus, and the dock key still hides and reveals the bar at once.
+struct TypingCase {
+    const char* name;
+    std::function<void()> work;  // one round, with the bar shown on the right edge
+};
+std::ostream& operator<<(std::ostream& out, const TypingCase& row) { return out << row.name; }
+
+class TypingBeside : public DockTest, public ::testing::WithParamInterface<TypingCase> {};
+
+TEST_P(TypingBeside, LosesNoKeyAndNoFocus)
+{
+    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(Reveal(kShownRight));
+    SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
+    HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, L"ZepE2eTypistReady"), readEnd = nullptr, writeEnd = nullptr;
+    ASSERT_TRUE(::CreatePipe(&readEnd, &writeEnd, &inherited, 0));
+    HANDLE typist = Start(L"\"" + BuildFolder() + L"bin\\zep_test_typist.exe\" 20 20 ZepE2eTypistReady", writeEnd);
+    ::CloseHandle(writeEnd);
+    ASSERT_TRUE(typist);
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(ready, kAppears)) << "the typist never had the focus";
+    ::CloseHandle(ready);
+    int rounds = 0;
+    for (; ::WaitForSingleObject(typist, 0) == WAIT_TIMEOUT; ++rounds) GetParam().work();
+    std::string line(256, '\0');
+    DWORD read = 0;
+    ::ReadFile(readEnd, &line[0], static_cast<DWORD>(line.size()), &read, nullptr);
+    ::CloseHandle(readEnd);
+    line.resize(read);
+    EXPECT_EQ(0u, ExitCodeOf(typist));
+    EXPECT_GT(rounds, 1) << "the dock's work never ran beside the typing";
+    EXPECT_EQ(0u, line.find("typed=1000 received=1000 lost=0 ")) << line;
+    EXPECT_NE(std::string::npos, line.find(" focus_lost=0 focused=1")) << line;
+    PressDockKey();
+    EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
+    EXPECT_TRUE(Reveal(kShownRight));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Works, TypingBeside,
+    ::testing::Values(TypingCase{"card_fades", [] { HoverCycles(1); }},
+                      TypingCase{"edge_changes",
+                                 [] {
+                                     SendToDock(WM_DIRECTION_CHANGE, 0, 2);
+                                     EXPECT_TRUE(WindowAt(kBarTitle, {440, -11, 1040, 133}));
+                                     SendToDock(WM_DIRECTION_CHANGE, 0, 0);
+                                     EXPECT_TRUE(WindowAt(kBarTitle, kShownRight));
+                                 }},
+                      TypingCase{"moved_bar_put_back",
+                                 [] {
+                                     ::SetWindowPos(Bar(), nullptr, 1500, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                     EXPECT_TRUE(WindowAt(kBarTitle, kShownRight));
+                                     // Left in place until the launcher has seen it stay: a bar moved away again
+                                     // before that is one that will not stay, which it need not chase for ever.
+                                     Observe(1000);
+                                     EXPECT_EQ(kShownRight, PlaceOf(Bar())) << "the bar put back did not stay";
+                                 }}),
+    RowName());
+
+// Thousands of the dock's private messages with random parameters (odd key flags, hover reports for unknown
+// controls, panel commands, edges beyond 0-3, rebuilds, settings closes, queries), posted with the bar hidden
+// and again with it shown, leave it answering, on its edge, whole, and following its key. Never among them:
+// the dock key's release, an edge in 0-3, the card's "OK" commands (each would do its real work).
+TEST_F(DockTest, RandomPrivateMessagesLeaveTheBarWhole)
+{
+    const unsigned seed = 20261208u;
+    SCOPED_TRACE("random seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    const auto any = [&] { return static_cast<LPARAM>(static_cast<int>(random())); };
+    const UINT messages[] = {WM_SETTING_CLOSE,      WM_BUTTON_HOVER,         WM_DIRECTION_CHANGE, WM_DES_COMMAND,
+                             WM_SHELL_NOTIFY,       WM_REGISTRY_CHANGED,     WM_INSTALLSHELLHOOK64,
+                             WM_UNINSTALLSHELLHOOK64, WM_KEYBOARD_EVENT,     WM_QUERY_RESOURCES,  WM_QUERY_TIMING};
+    ASSERT_TRUE(Launch());
+    for (bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "posted with the bar shown" : "posted with the bar hidden");
+        if (shown) {
+            ASSERT_TRUE(Reveal(kShownRight));
+        }
+        const LRESULT composed = SendToDock(WM_QUERY_TIMING, 1, 0);  // bar compositions: one per rebuild
+        int rebuilds = 0;
+        for (int i = 0; i < 2000; ++i) {
+            const UINT message = messages[random() % std::size(messages)];
+            WPARAM w = static_cast<WPARAM>(any());
+            LPARAM l = any();
+            if (message == WM_BUTTON_HOVER) {
+                w = random() % 2 ? 990 + random() % 30 : w;
+                l = random() % 3;
+            } else if (message == WM_DIRECTION_CHANGE && static_cast<DWORD>(l) <= 3) {
+                l += 4;
+            } else if (message == WM_DES_COMMAND && (w == 2007 || w == 2008)) {
+                w = 2009;
+            } else if (message == WM_KEYBOARD_EVENT && random() % 2) {
+                l = kDockScanCode;
+                w &= random() % 2 ? ~WPARAM(0x80) : ~WPARAM(0x01);  // pressed, or released without the extended flag
+            }
+            rebuilds += message == WM_REGISTRY_CHANGED;
+            ASSERT_TRUE(::PostMessageW(Dock(), message, w, l)) << "message " << i;
+        }
+        // Sent messages overtake posted ones: the launcher answers at once, and works through the stream meanwhile.
+        ASSERT_TRUE(DockIdle());
+        EXPECT_TRUE(WaitUntil([&] { return SendToDock(WM_QUERY_TIMING, 1, 0) >= composed + rebuilds; }, kStarts))
+            << "the launcher did not work through " << rebuilds << " rebuilds";
+        EXPECT_EQ(L"0x0", StoredEdge());
+        // The dock key's release comes behind the whole stream: the bar turns from what the stream left.
+        for (int press = 0; press < 2; ++press) {
+            shown = !shown;
+            PressDockKey();
+            EXPECT_TRUE(WindowAt(kBarTitle, shown ? kShownRight : kParkedRight));
+            ASSERT_TRUE(DockIdle());
+            EXPECT_TRUE(PairVisible(shown));
+            EXPECT_TRUE(ButtonsDisabled(!shown));
+            EXPECT_TRUE(IsToolWindow(kBarTitle, !shown));
+            EXPECT_TRUE(shown || NoPanel());
+        }
+    }
 }
 
 }  // namespace
