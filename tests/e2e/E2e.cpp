@@ -9,6 +9,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "TestProgramStart.h"
 #include "ZepVersion.h"
 
 namespace zep::e2e {
@@ -615,3 +616,10 @@ AssertionResult DockTest::NoExceptions(const DebuggedProcess& process) const
 }
 
 }  // namespace zep::e2e
+
+int main(int argc, char** argv)
+{
+    zep::test::AnnounceTestProgramStart();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

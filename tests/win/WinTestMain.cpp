@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/GdiPlus.h"
+#include "TestProgramStart.h"
 
 int main(int argc, char** argv)
 {
+    zep::test::AnnounceTestProgramStart();
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     zep::GdiplusSession gdiplus;
