@@ -91,7 +91,9 @@ void PressDockKey();  // the dock key, once the launcher's keyboard hook saw it
 void SendDockKey();   // the same without waiting: for keys that must come while it slides
 void KeyEvent(WORD scanCode, bool up, bool extended);
 void PressVirtualKey(WORD vk);
-inline void PointAway() { ::SetCursorPos(960, 540); }  // neither bar nor card lies there
+void MovePointer(int x, int y);                // as a mouse moves it: the window under it hears of it
+// The screen's middle, where neither bar nor card lies.
+inline void PointAway() { MovePointer(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2); }
 void PointAtButton(int id);
 bool PointAtPanelButton(int id);
 void ClickButton(int id);
