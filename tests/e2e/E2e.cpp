@@ -573,9 +573,9 @@ void DockTest::Install(int edge, const std::vector<std::wstring>& tools)
     const DWORD direction = static_cast<DWORD>(edge);
     SetUserValue(L"Direction", REG_DWORD, &direction, sizeof(direction));
 }
-DebuggedProcess& DockTest::StartLauncher(const std::wstring& program)
+DebuggedProcess& DockTest::StartLauncher(const std::wstring& program, const std::string& killAt)
 {
-    m_launchers.push_back(std::make_unique<DebuggedProcess>(program, std::wstring(), true));
+    m_launchers.push_back(std::make_unique<DebuggedProcess>(program, std::wstring(), DebugOptions{true, killAt}));
     EXPECT_TRUE(m_launchers.back()->started());
     return *m_launchers.back();
 }

@@ -19,6 +19,7 @@
 namespace zep::e2e {
 
 using zep::test::DebuggedProcess;
+using zep::test::DebugOptions;
 using ::testing::AssertionResult;
 
 // Dock buttons: ten tool slots, the combined button of slots 8 and 9, settings, hide. Settings panel: top,
@@ -149,7 +150,9 @@ protected:
     void TearDown() override;
 
     void Install(int edge = 0, const std::vector<std::wstring>& tools = {std::begin(kAllTools), std::end(kAllTools)});
-    DebuggedProcess& StartLauncher(const std::wstring& program = kOwnFolder + L"Zephra3.exe");
+    // killAt: a debug string of the launcher's at which it is killed, as if it crashed there.
+    DebuggedProcess& StartLauncher(const std::wstring& program = kOwnFolder + L"Zephra3.exe",
+                                   const std::string& killAt = std::string());
     AssertionResult LauncherReady();  // the dock dialog exists and start-up is over
     AssertionResult Launch()
     {

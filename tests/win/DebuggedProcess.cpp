@@ -4,9 +4,9 @@
 
 namespace zep::test {
 
-DebuggedProcess::DebuggedProcess(std::wstring program, std::wstring workFolder, bool withChildren)
+DebuggedProcess::DebuggedProcess(std::wstring program, std::wstring workFolder, DebugOptions options)
 {
-    m_thread = std::thread([this, program, workFolder, withChildren] { Run(program, workFolder, withChildren); });
+    m_thread = std::thread([this, program, workFolder, options] { Run(program, workFolder, options); });
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] { return m_startDone; });
 }
@@ -61,14 +61,14 @@ std::vector<DWORD> DebuggedProcess::Exceptions() const
     return m_exceptions;
 }
 
-void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workFolder, bool withChildren)
+void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workFolder, const DebugOptions& options)
 {
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     const bool started = ::CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                                          withChildren ? DEBUG_PROCESS : DEBUG_ONLY_THIS_PROCESS, nullptr,
+                                          options.withChildren ? DEBUG_PROCESS : DEBUG_ONLY_THIS_PROCESS, nullptr,
                                           workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &info) != FALSE;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -105,7 +105,9 @@ void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workF
             std::unique_lock<std::mutex> lock(m_mutex);
             const HANDLE process = m_debuggees.count(event.dwProcessId) ? m_debuggees[event.dwProcessId] : info.hProcess;
             lock.unlock();
-            ReadDebugString(process, event.u.DebugString);
+            const std::string text = ReadDebugString(process, event.u.DebugString);
+            if (!options.killAt.empty() && text == options.killAt && event.dwProcessId == info.dwProcessId)
+                ::TerminateProcess(info.hProcess, 98);
             break;
         }
         case EXCEPTION_DEBUG_EVENT: {
@@ -146,7 +148,7 @@ void DebuggedProcess::Run(const std::wstring& program, const std::wstring& workF
     m_changed.notify_all();
 }
 
-void DebuggedProcess::ReadDebugString(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info)
+std::string DebuggedProcess::ReadDebugString(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info)
 {
     std::string text;
     if (info.fUnicode) {
@@ -166,6 +168,7 @@ void DebuggedProcess::ReadDebugString(HANDLE process, const OUTPUT_DEBUG_STRING_
         text.pop_back();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_strings.push_back(text);
+    return text;
 }
 
 }  // namespace zep::test

@@ -14,12 +14,18 @@ namespace zep::test {
 // Runs a program under this process's debugger to collect its debug strings (OutputDebugString).
 // The debugger loop runs on its own thread, which also creates the process, so the test's thread stays
 // free to send messages to the program while the program stops at each debug string.
-// With withChildren the programs it starts are debugged too (their strings land in the same list), and the
+// With DebugOptions::withChildren the programs it starts are debugged too (their strings land in the same list), and the
 // loop goes on until the last of them has ended.
 // The destructor ends the program, and with withChildren every child, if they still run.
+struct DebugOptions {
+    bool withChildren = false;
+    // The program is killed as it writes this debug string: stopped at the debug event, it runs no further.
+    std::string killAt;
+};
+
 class DebuggedProcess {
 public:
-    DebuggedProcess(std::wstring program, std::wstring workFolder, bool withChildren = false);
+    DebuggedProcess(std::wstring program, std::wstring workFolder, DebugOptions options = DebugOptions());
     ~DebuggedProcess();
     DebuggedProcess(const DebuggedProcess&) = delete;
     DebuggedProcess& operator=(const DebuggedProcess&) = delete;
@@ -35,8 +41,8 @@ public:
     std::vector<DWORD> Exceptions() const;
 
 private:
-    void Run(const std::wstring& program, const std::wstring& workFolder, bool withChildren);
-    void ReadDebugString(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info);
+    void Run(const std::wstring& program, const std::wstring& workFolder, const DebugOptions& options);
+    std::string ReadDebugString(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
