@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "shared/LauncherArgument.h"
 #include "shared/ZepShared.h"
 
 namespace zep {
@@ -23,7 +24,7 @@ bool CZepAssistantApp::InitInstance()
     }
     ::ShowWindow(*m_pFrame, SW_HIDE);
     ::UpdateWindow(*m_pFrame);
-    m_launcherWatch.Start(*m_pFrame);
+    m_launcherWatch.Start(*m_pFrame, LauncherFromCommandLine(::GetCommandLineW()));
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "launcher/config/DockTimers.h"
 #include "launcher/system/IsX64Windows.h"
+#include "shared/LauncherArgument.h"
 #include "shared/SiblingPath.h"
 #include "shared/ZepShared.h"
 
@@ -66,6 +67,9 @@ void CAssistantLink::Start(HWND timerOwner)
     execute.cbSize = sizeof(execute);
     execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     execute.lpFile = program.c_str();
+    // The assistant follows this process even if it dies before the assistant has found the dock dialog.
+    const std::wstring parameters = LauncherArgument(::GetCurrentProcessId());
+    execute.lpParameters = parameters.c_str();
     execute.lpDirectory = folder.c_str();
     execute.nShow = SW_SHOWNORMAL;
     if (folder.empty() || !::ShellExecuteExW(&execute) || !execute.hProcess) {

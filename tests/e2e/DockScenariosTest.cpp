@@ -119,23 +119,30 @@ TEST_F(DockTest, TheAssistantHooksInAndLeavesWithTheLauncher)
     EXPECT_TRUE(WindowAt(kBarTitle, kParkedRight));
 }
 
-// A launcher closed while it starts, before it has found its assistant's window (three times), and one that
-// dies once its assistant hooked in, take the assistant along (that one would not find its launcher to
-// follow); the next start works.
+// A launcher closed while it starts, before it has found its assistant's window (three times), one that
+// dies once its assistant hooked in, and one that dies right after starting its assistant (before that one
+// could find the dock dialog) take the assistant along; the next start works.
 TEST_F(DockTest, ALauncherEndedEarlyTakesItsAssistantAlong)
 {
-    for (int round = 1; round <= 4; ++round) {
+    for (int round = 1; round <= 5; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
-        StartLauncher();
-        ASSERT_TRUE(WaitUntil([] { return Dock() != nullptr; }, kStarts));
+        if (round == 5) {
+            StartLauncher(kOwnFolder + L"Zephra3.exe", "X64 OS execute ZepAssistant64.exe succeeded");
+        } else {
+            StartLauncher();
+            ASSERT_TRUE(WaitUntil([] { return Dock() != nullptr; }, kStarts));
+        }
         if (round <= 3) {
             ASSERT_TRUE(::PostMessageW(Dock(), WM_CLOSE, 0, 0));
-        } else {
+        } else if (round == 4) {
             ASSERT_TRUE(LauncherReady());
             ASSERT_TRUE(DebugString("m_hZepAstWnd64 WM_INSTALLSHELLHOOK64")) << "no assistant";
             KillProcessesNamed(L"Zephra3.exe");
         }
         EXPECT_TRUE(LauncherEnds());
+        if (round >= 4) {
+            EXPECT_TRUE(DebugString("ZepAssistant64 launcher ended"));
+        }
         EXPECT_TRUE(NoProcessNamed(ZEP_ASSISTANT64_EXE)) << "the assistant outlived the launcher";
         EXPECT_EQ(0, CountWindowsTitled(ZEP_ASSISTANT64_TITLE));
         EXPECT_TRUE(InstanceMutexFree());
