@@ -29,7 +29,8 @@ bool CLauncherWatch::Start(HWND window, std::optional<DWORD> launcher)
         if (!dock || !::GetWindowThreadProcessId(dock, &pid))
             return false;
     }
-    m_launcher.reset(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    // Not PROCESS_QUERY_LIMITED_INFORMATION: 64-bit XP and Server 2003 do not know it.
+    m_launcher.reset(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
     if (launcher && !(m_launcher && BeganBeforeThisProcess(m_launcher.get()))) {
         // The launcher died between starting the assistant and now: nobody would ever close it.
         m_launcher.reset();
