@@ -178,8 +178,10 @@ void MovePointer(int x, int y)
     move.mi.dy = (y * 65536 + 65535) / ::GetSystemMetrics(SM_CYSCREEN);
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     EXPECT_EQ(1u, ::SendInput(1, &move, sizeof(move)));
+    // SendInput returns before the move is made: under load Wine reports the old place for some 30 ms.
     POINT at = {};
-    EXPECT_TRUE(::GetCursorPos(&at) && at.x == x && at.y == y) << "pointer at " << at.x << ", " << at.y << ", not " << x << ", " << y;
+    EXPECT_TRUE(WaitUntil([&] { return ::GetCursorPos(&at) && at.x == x && at.y == y; }))
+        << "pointer at " << at.x << ", " << at.y << ", not " << x << ", " << y;
 }
 
 std::ostream& operator<<(std::ostream& out, const Box& box)
