@@ -11,18 +11,19 @@
 
 namespace zep::test {
 
-// Runs a program under this process's debugger to collect its debug strings (OutputDebugString).
-// The debugger loop runs on its own thread, which also creates the process, so the test's thread stays
-// free to send messages to the program while the program stops at each debug string.
-// With DebugOptions::withChildren the programs it starts are debugged too (their strings land in the same list), and the
-// loop goes on until the last of them has ended.
-// The destructor ends the program, and with withChildren every child, if they still run.
+// How a DebuggedProcess runs its program.
 struct DebugOptions {
+    // The programs it starts are debugged too (their strings land in the same list), and the loop goes on
+    // until the last of them has ended.
     bool withChildren = false;
     // The program is killed as it writes this debug string: stopped at the debug event, it runs no further.
     std::string killAt;
 };
 
+// Runs a program under this process's debugger to collect its debug strings (OutputDebugString).
+// The debugger loop runs on its own thread, which also creates the process, so the test's thread stays
+// free to send messages to the program while the program stops at each debug string.
+// The destructor ends the program, and with withChildren every child, if they still run.
 class DebuggedProcess {
 public:
     DebuggedProcess(std::wstring program, std::wstring workFolder, DebugOptions options = DebugOptions());
